@@ -1,0 +1,114 @@
+#include "game/game.h"
+
+#include <cstdio>
+
+namespace pet {
+
+const char* commandName(Command c) {
+    switch (c) {
+#define PET_COMMAND_NAME(name) \
+    case Command::name:        \
+        return #name;
+        PET_COMMANDS(PET_COMMAND_NAME)
+#undef PET_COMMAND_NAME
+    }
+    return "";
+}
+
+Game::Game(Ports ports) : ports_(ports) {
+    // Room for every text the rules write, so that no tick and no action
+    // needs to allocate.
+    s.thoughtText.reserve(512);
+    epitaph.reserve(512);
+    for (Widget* x : w.all()) {
+        x->caption.reserve(128);
+        x->hint.reserve(128);
+    }
+    w.Thought.caption.reserve(512);
+}
+
+void Game::run(Command c) {
+    switch (c) {
+        case Command::NewGameClick: NewGameClick(); break;
+        case Command::DifficultyHIGHClick: DifficultyHIGHClick(); break;
+        case Command::DifficultyLOWClick: DifficultyLOWClick(); break;
+        case Command::MaximizeAllClick: MaximizeAllClick(); break;
+        case Command::StopProc1Click: StopProc1Click(); break;
+        case Command::Pause1Click: Pause1Click(); break;
+        case Command::AccelerateTime1Click: AccelerateTime1Click(); break;
+        case Command::GuardianAngelClick: GuardianAngelClick(); break;
+        default: break;  // handlers that arrive with their rules
+    }
+}
+
+void Game::NewGameClick() {
+    w.RedHole.visible = false;
+    s.timer = 0;
+    s.procEnd = -1;
+    s.Fit = 50;
+    s.Fed = 100;
+    s.Mod = 120;
+    s.Int = 0;
+    s.Wis = 0;
+    s.Doc = 10;
+    s.Fat = 90;
+    s.money = 500;
+    s.procKind = pkIdle;
+    s.GrowthNotice = 0;
+    s.pill = s.drug = s.robb = s.cafe = s.beer = 0;
+    s.pillClock = s.drugClock = s.cafeClock = s.beerClock = s.robbClock = 0;
+    s.pistol = false;
+    s.book = 0;
+    SetGameSpeed(false);
+    w.GlobalTimer.enabled = true;
+    w.AnimateTimer.enabled = true;
+    w.PageControl1.enabled = true;
+}
+
+void Game::DifficultyHIGHClick() {
+    NewGameClick();
+    s.Fit = 40;
+    s.Fed = 80;
+    s.Mod = 20;
+    s.Doc = 0;
+    s.Fat = 100;
+    s.money = 300;
+    s.beer = 6;
+}
+
+void Game::DifficultyLOWClick() {
+    NewGameClick();
+    s.Fit = 20;
+    s.Fed = 60;
+    s.Mod = 60;
+    s.Int = 60;
+    s.Wis = 0;
+    s.Doc = 0;
+    s.Fat = 60;
+    s.money = 1000;
+}
+
+void Game::MaximizeAllClick() {
+    s.timer = 0;
+    s.procEnd = -1;
+    s.Fit = 100;
+    s.Fed = 120;
+    s.Mod = 120;
+    s.Int = 100;
+    s.Wis = 100;
+    s.Doc = 100;
+    s.Fat = 100;
+    s.money = 3000;
+    s.procKind = pkIdle;
+    s.GrowthNotice = 10;
+    SetGameSpeed(false);
+    w.GlobalTimer.enabled = true;
+}
+
+void Game::setNumber(std::string& caption, i32 value) {
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, "%d", static_cast<int>(value));
+    caption.assign(buf, static_cast<std::size_t>(n));
+}
+
+}  // namespace pet

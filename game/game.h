@@ -1,0 +1,99 @@
+// The game: one PetState, the window model it drives, and every handler the
+// window, the menu and the timers call. Toolkit-neutral; the desktop is
+// reached only through the ports.
+//
+// Handlers may be re-entered: a message box shown by one of them runs the
+// desktop's event loop, which keeps calling the timer handlers. So no
+// handler keeps references into the state across a box, and each one goes on
+// from whatever state it finds when the box is closed.
+#pragma once
+
+#include <string>
+
+#include "game/commands.h"
+#include "game/pet_state.h"
+#include "game/ports.h"
+#include "game/random.h"
+#include "ui/window_model.h"
+
+namespace pet {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct Ports {
+    RandomSource& random;
+    Dialogs& dialogs;
+    Shell& shell;
+};
+
+class Game {
+public:
+    explicit Game(Ports ports);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    PetState s;
+    WindowModel w;
+    std::string epitaph;  // of the last death
+
+    // Runs the handler of a widget or menu item. Speed items go through
+    // speedItemClick, since the handler needs to know which item it was.
+    void run(Command c);
+
+    // New game and the developer button.
+    void NewGameClick();
+    void DifficultyHIGHClick();
+    void DifficultyLOWClick();
+    void MaximizeAllClick();
+
+    // Processes and game speed.
+    void SetGameSpeed(bool busy);
+    void HoldClock(bool hold);
+    void StopProc1Click();
+    void Pause1Click();
+    void AccelerateTime1Click();
+    void N1000ms1Click(MenuItem& sender);
+    void GuardianAngelClick();
+    void TimeLabelMouseDown(MouseButton button);
+    bool isCritical() const;
+    // Starts a process of the given kind for a number of ticks.
+    void startProcess(i32 kind, i32 duration);
+
+    // The simulation tick and what it shows.
+    void GlobalTimerTimer();
+    i32 RobberyChance() const;
+    void RefreshStatPanel();
+
+    // Writes the clock text of the current tick into buf; returns its length.
+    static int clockText(i32 timer, char* buf, int size);
+
+private:
+    Dialogs& dialogs() { return ports_.dialogs; }
+    i32 r(i32 n) { return random(ports_.random, n); }
+    void reseed() { ports_.random.reseed(); }
+
+    // Steps of the tick.
+    void showTime();
+    void naturalDrift();
+    void showSchoolCaption();
+    void showState();
+    void showRobberyChance();
+    void guardianAngelStep();
+    // Steps whose rules come with the substances, the process effects, death
+    // and growth. processEffects returns false when the tick must end at once.
+    void substancesWearOff();
+    void tenthTickEffects();
+    void medicine();
+    bool processEffects();
+    void deathStep();
+    void growthStep();
+
+    static void setNumber(std::string& caption, i32 value);
+
+    Ports ports_;
+    // A handler held the clock while it was running (see HoldClock).
+    bool clockWasRunning_ = false;
+    int holdDepth_ = 0;
+};
+
+}  // namespace pet
