@@ -1,6 +1,6 @@
 #include "game/game.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace pet {
 
@@ -107,8 +107,8 @@ void Game::MaximizeAllClick() {
 
 void Game::setNumber(std::string& caption, i32 value) {
     char buf[16];
-    const int n = std::snprintf(buf, sizeof buf, "%d", static_cast<int>(value));
-    caption.assign(buf, static_cast<std::size_t>(n));
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    caption.assign(buf, static_cast<std::size_t>(end - buf));
 }
 
 }  // namespace pet
