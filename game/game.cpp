@@ -37,6 +37,14 @@ void Game::run(Command c) {
         case Command::Pause1Click: Pause1Click(); break;
         case Command::AccelerateTime1Click: AccelerateTime1Click(); break;
         case Command::GuardianAngelClick: GuardianAngelClick(); break;
+        case Command::ExitClick: ExitClick(); break;
+        case Command::HintsOFFClick: HintsOFFClick(); break;
+        case Command::HintsBarOFFClick: HintsBarOFFClick(); break;
+        case Command::SaveLoad1Click: SaveLoad1Click(); break;
+        case Command::N9Click: N9Click(); break;
+        case Command::N10Click: N10Click(); break;
+        case Command::WebSite1Click: WebSite1Click(); break;
+        case Command::email1Click: email1Click(); break;
         default: break;  // handlers that arrive with their rules
     }
 }

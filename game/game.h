@@ -64,11 +64,26 @@ public:
     i32 RobberyChance() const;
     void RefreshStatPanel();
 
+    // Window commands of the menu.
+    void ExitClick();
+    void HintsOFFClick();
+    void HintsBarOFFClick();
+    void SaveLoad1Click();
+    void N9Click();
+    void N10Click();
+    void WebSite1Click();
+    void email1Click();
+    // A mouse press on the bare window background.
+    void FormMouseDown(bool shift, bool ctrl, bool alt);
+    // The desktop's current hint changed: it goes to the status bar.
+    void DisplayHint(std::string_view hint);
+
     // Writes the clock text of the current tick into buf; returns its length.
     static int clockText(i32 timer, char* buf, int size);
 
 private:
     Dialogs& dialogs() { return ports_.dialogs; }
+    Shell& shell() { return ports_.shell; }
     i32 r(i32 n) { return random(ports_.random, n); }
     void reseed() { ports_.random.reseed(); }
 

@@ -116,6 +116,7 @@ struct WindowModel {
     i32 clientWidth = 618;
     i32 clientHeight = 233;  // changes by the status bar's height when it is hidden or shown
     bool showHint = false;   // pop-up hints
+    bool closeRequested = false;  // the player chose to leave
 
 #define PET_DECLARE(name) Widget name;
     PET_WIDGETS(PET_DECLARE)
@@ -138,6 +139,7 @@ struct WindowModel {
 // Texts the window shows before anything changes them.
 inline constexpr const char* kWelcomeHint =
     "Здесь показывается подсказка ! Нажмите F2 чтобы испечь нового Пухтяша !";
+inline constexpr const char* kWebSite = "puhtyash.example.org";  // the address without its scheme
 inline constexpr const char* kWebAddress = "https://puhtyash.example.org/";
 inline constexpr const char* kEmailAddress = "puhtyash@example.org";
 
