@@ -63,6 +63,8 @@ public:
     void GlobalTimerTimer();
     i32 RobberyChance() const;
     void RefreshStatPanel();
+    // The animation step of the face and the thought bubble.
+    void FeelingsClick();
 
     // Window commands of the menu.
     void ExitClick();

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 bash tools/build.sh
-exec build/pet-sim "$@"
+exec build/puhtyash "$@"

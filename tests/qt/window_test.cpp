@@ -1,0 +1,263 @@
+// The real window on the offscreen desktop: widgets, menu, shortcuts, hints,
+// the status bar switch and message boxes over a running game.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/qt/look.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/views.h"
+
+namespace pet::qt {
+namespace {
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        win = std::make_unique<MainWindow>();
+        win->show();
+        win->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(win.get()));
+    }
+    void TearDown() override { win.reset(); }
+
+    Game& game() { return win->game(); }
+    QWidget* view(const Widget& w) { return win->view(w); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(win.get(), k, m);
+        QCoreApplication::processEvents();
+    }
+    // The mouse to a point of the window's client area.
+    void mouseTo(QPoint p) {
+        QTest::mouseMove(win->windowHandle(), win->centralWidget()->mapTo(win.get(), p));
+        QCoreApplication::processEvents();
+    }
+    void save(const char* name) {
+        QDir().mkpath(QStringLiteral("screenshots"));
+        win->grab().save(QStringLiteral("screenshots/%1.png").arg(QLatin1String(name)));
+    }
+    // Runs `answer` on the first box that opens, once it has been open for `ms`.
+    void whenBoxOpens(int ms, std::function<void(QMessageBox*)> answer) {
+        auto* poll = new QTimer(win.get());
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, ms, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            poll->stop();
+            QTimer::singleShot(ms, box, [box, answer, poll] {
+                answer(box);
+                poll->deleteLater();
+            });
+        });
+        poll->start();
+    }
+
+    std::unique_ptr<MainWindow> win;
+};
+
+TEST_F(Window, WidgetsStandWhereTheyWereDesigned) {
+    EXPECT_EQ(win->centralWidget()->size(), QSize(618, 233));
+    EXPECT_TRUE(win->windowTitle().startsWith(QStringLiteral("Пухтяш - V7700   версия 1.2.3     ")));
+    struct Case { const Widget& w; QRect rect; const char* text; const char* hint; };
+    const WindowModel& m = game().w;
+    const Case cases[] = {
+        {m.Face, {276, 28, 93, 97}, "", "Пухтяш"},
+        {m.LEyeX, {308, 52, 9, 9}, "", "Зрачок левого глазика Пухтяша"},
+        {m.Bevel1, {302, 69, 43, 55}, "", "Матюгальник Пухтяша"},
+        {m.TimeLabel, {280, 176, 93, 13}, "<Press F2>", "Время"},
+        {m.B1, {444, 25, 150, 16}, "", ""},
+        {m.Label7, {596, 26, 20, 13}, "0", "-5 ... 100"},
+        {m.Feed, {4, 4, 133, 25}, "Съесть :", "Съесть то что выбрано в меню. Цена указана в скобках."},
+        {m.WorkRobber, {4, 116, 253, 25}, "Грабануть магазин", nullptr},
+        {m.LabelAlco, {12, 16, 54, 13}, "Алкоголь :", "Степень опьянения."},
+        {m.GroupBox1, {384, 166, 233, 48}, "", ""},
+        {m.PageControl1, {0, 4, 269, 209}, "", ""},
+        {m.sbBar, {0, 214, 618, 19}, "", ""},
+        {m.MaximizeAll, {584, 0, 33, 17}, "MAX", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.w.name);
+        QWidget* v = view(c.w);
+        ASSERT_NE(v, nullptr);
+        if (c.w.autoSize && c.w.kind == WidgetKind::Label) {
+            EXPECT_EQ(v->pos(), c.rect.topLeft());
+        } else {
+            EXPECT_EQ(v->geometry(), c.rect);
+        }
+        QString text;
+        if (auto* l = dynamic_cast<LabelView*>(v)) text = l->text();
+        if (auto* b = dynamic_cast<QPushButton*>(v)) text = b->text();
+        if (*c.text) {
+            EXPECT_EQ(text, QString::fromUtf8(c.text));
+        }
+        if (c.hint) {
+            EXPECT_EQ(v->statusTip(), QString::fromUtf8(c.hint));
+        }
+    }
+    EXPECT_FALSE(view(m.MaximizeAll)->isVisible());
+    EXPECT_FALSE(view(m.RedHole)->isVisible());
+    EXPECT_TRUE(static_cast<QRadioButton*>(view(m.RB5))->isChecked());
+    // Every widget of the model stands where the model puts it.
+    for (const Widget* w : m.all()) {
+        if (w->kind == WidgetKind::TabSheet || (w->kind == WidgetKind::Label && w->autoSize)) continue;
+        EXPECT_EQ(view(*w)->geometry(), QRect(w->left, w->top, w->width, w->height)) << w->name;
+    }
+    // Graphic widgets lie under the windowed ones, in the order they are painted.
+    const QObjectList& z = win->centralWidget()->children();
+    EXPECT_LT(z.indexOf(view(m.Shape2)), z.indexOf(view(m.Shape1)));
+    EXPECT_LT(z.indexOf(view(m.Shape1)), z.indexOf(view(m.ShapeBoubles0)));
+    EXPECT_LT(z.indexOf(view(m.Thought)), z.indexOf(view(m.PageControl1)));
+    save("before-game");
+}
+
+TEST_F(Window, MenuItemsCarryTheirCaptionsShortcutsAndMarks) {
+    struct Case { const MenuItem& item; const char* text; const char* shortcut; bool checkable, checked; };
+    const Menu& m = game().w.menu;
+    const Case cases[] = {
+        {m.Game, "Иг&pа", "", false, false},
+        {m.DifficultyHIGH, "&1 Ещё тёпленький (Сложно)", "Ctrl+F2", false, false},
+        {m.DifficultyNORM, "&2 Калорийное пироженое (Стандартно)", "F2", false, false},
+        {m.Exit1, "&Bыход", "Shift+Esc", false, false},
+        {m.Pause1, "Creogen (Пауза)", "F1", true, false},
+        {m.AccelerateTime1, "Уcкoрить время", "`", true, false},
+        {m.N1000ms1, "1000ms", "Ctrl+1", true, true},
+        {m.N50ms1, "50ms", "Ctrl+6", true, false},
+        {m.GuardianAngel, "Ангел &xранитель", "Ctrl+A", true, true},
+        {m.HintsOFF, "Выключить хинты", "Ctrl+H", true, true},
+        {m.SaveLoad1, "Подтверждать Save/Load", "Ctrl+Shift+C", true, false},
+        {m.N14, "Водка", "Ctrl+F8", false, false},
+        {m.N16, "Погамить", "F12", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item.name);
+        QAction* a = win->action(c.item);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(c.shortcut)));
+        EXPECT_EQ(a->isCheckable(), c.checkable);
+        EXPECT_EQ(a->isChecked(), c.checked);
+    }
+    EXPECT_EQ(win->menuBar()->actions().size(), 4);
+    EXPECT_TRUE(win->action(m.N1000ms1)->font().bold());
+}
+
+TEST_F(Window, ShortcutsWorkBeforeTheFirstGameWhileTheTabsDoNot) {
+    const WindowModel& m = game().w;
+    auto* tabs = static_cast<PageControlView*>(view(m.PageControl1))->tabs();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    QTest::mouseClick(view(m.RB2), Qt::LeftButton);
+    EXPECT_TRUE(m.RB5.checked);
+
+    key(Qt::Key_F2);
+    EXPECT_TRUE(m.GlobalTimer.enabled);
+    EXPECT_TRUE(win->globalTimer().active());
+    EXPECT_EQ(win->globalTimer().interval(), 1000);
+    EXPECT_TRUE(win->animateTimer().active());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_EQ(tabs->currentIndex(), 2);
+
+    key(Qt::Key_6, Qt::ControlModifier);
+    EXPECT_EQ(win->globalTimer().interval(), 50);
+    key(Qt::Key_QuoteLeft);
+    EXPECT_EQ(win->globalTimer().interval(), 1);
+    EXPECT_TRUE(win->action(m.menu.AccelerateTime1)->isChecked());
+    key(Qt::Key_F1);
+    EXPECT_FALSE(win->globalTimer().active());
+    EXPECT_TRUE(win->action(m.menu.Pause1)->isChecked());
+}
+
+TEST_F(Window, HintsReachTheStatusBar) {
+    const WindowModel& m = game().w;
+    mouseTo({300, 150});  // the bare window: no hint, no change yet
+    EXPECT_EQ(m.sbBar.caption, kWelcomeHint);
+    mouseTo({276 + 46, 28 + 10});  // on the face, above the eyes
+    EXPECT_EQ(m.sbBar.caption, "Пухтяш");
+    mouseTo({300, 150});  // the bare window
+    EXPECT_EQ(m.sbBar.caption, "");
+    mouseTo({308 + 4, 52 + 4});
+    EXPECT_EQ(m.sbBar.caption, "Зрачок левого глазика Пухтяша");
+
+    // A highlighted menu item, with pop-up hints off.
+    QMenu* menu = win->action(m.menu.Game)->menu();
+    win->menuBar()->setActiveAction(win->action(m.menu.Game));
+    QCoreApplication::processEvents();
+    menu->setActiveAction(win->action(m.menu.Save1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m.sbBar.caption, m.menu.Save1.hint);
+    menu->close();
+}
+
+TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
+    const int height = win->height();
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(win->height(), height - 19);
+    EXPECT_FALSE(view(game().w.sbBar)->isVisible());
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(win->height(), height);
+    EXPECT_TRUE(view(game().w.sbBar)->isVisible());
+}
+
+TEST_F(Window, TheGameRunsOnBehindAnOpenBox) {
+    key(Qt::Key_F2);
+    key(Qt::Key_6, Qt::ControlModifier);  // 50 ms a tick
+    i32 during = 0;
+    whenBoxOpens(600, [&](QMessageBox* box) {
+        during = game().s.timer;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Выход?"));
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        box->button(QMessageBox::No)->click();
+    });
+    const i32 before = game().s.timer;
+    key(Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_GE(during - before, 5);
+    EXPECT_TRUE(win->isVisible());
+    EXPECT_EQ(game().s.thoughtText, "Не наааадо! Ну остааааньсяяяя!!!! ;(");
+    QTest::qWait(200);
+    EXPECT_GT(game().s.timer, during);
+    save("during-game");
+}
+
+TEST_F(Window, ExitAnsweredYesClosesTheWindow) {
+    whenBoxOpens(50, [](QMessageBox* box) {
+        EXPECT_EQ(box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+        box->button(QMessageBox::Yes)->click();
+    });
+    key(Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_FALSE(win->isVisible());
+}
+
+TEST_F(Window, ShiftCtrlAltOnTheBackgroundRevealsMax) {
+    QTest::mouseClick(win->centralWidget(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
+                      QPoint(300, 150));
+    EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
+    QTest::mouseClick(view(game().w.Face), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
+}
+
+}  // namespace
+}  // namespace pet::qt
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTranslator russian;
+    if (russian.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&russian);
+    pet::qt::applyLook();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,34 @@
+// A timer that follows one of the model's timers.
+//
+// It re-arms itself under a fresh id before every call of its handler. The
+// desktop does not deliver a timer's event again while that timer's handler
+// runs, yet a message box shown by the tick must let further ticks run in its
+// event loop, as the game expects; a fresh id makes that possible.
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+
+namespace pet::qt {
+
+class GameTimer final : public QObject {
+public:
+    explicit GameTimer(std::function<void()> onTimer) : onTimer_(std::move(onTimer)) {}
+    // Makes the timer run (or not) with the given interval. Changing the
+    // interval of a running timer restarts its count.
+    void follow(bool enabled, int interval);
+    bool active() const { return id_ != 0; }
+    int interval() const { return interval_; }
+
+protected:
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    void arm();
+    std::function<void()> onTimer_;
+    int id_ = 0;
+    int interval_ = 0;
+};
+
+}  // namespace pet::qt

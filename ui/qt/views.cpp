@@ -1,0 +1,171 @@
+#include "ui/qt/views.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+
+#include "ui/qt/look.h"
+
+namespace pet::qt {
+
+namespace {
+
+const QColor kShadow(0x80, 0x80, 0x80);
+
+// A one-pixel classic frame: dark at the top and left, light at the bottom
+// and right for a sunken look, the other way round for a raised one.
+void frame3d(QPainter& p, const QRect& r, bool sunken) {
+    const QColor topLeft = sunken ? kShadow : Qt::white;
+    const QColor bottomRight = sunken ? Qt::white : kShadow;
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(bottomRight);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+}  // namespace
+
+void GraphicView::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    if (onPress) onPress(e);
+}
+
+void GraphicView::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (onClick && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick();
+}
+
+int LabelView::setLook(const Widget& m) {
+    text_ = QString::fromStdString(m.caption);
+    font_ = modelFont(m.face, m.fontHeight, m.bold);
+    color_ = toQColor(m.fontColor);
+    background_ = toQColor(m.color);
+    transparent_ = m.transparent;
+    centered_ = m.centered;
+    update();
+    return QFontMetrics(font_).horizontalAdvance(text_);
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!transparent_) p.fillRect(rect(), background_);
+    p.setFont(font_);
+    p.setPen(color_);
+    p.drawText(rect(), Qt::TextSingleLine | Qt::AlignTop | (centered_ ? Qt::AlignHCenter : Qt::AlignLeft), text_);
+}
+
+void ShapeView::setLook(const Widget& m) {
+    shape_ = m.shape;
+    brush_ = toQColor(m.brush);
+    pen_ = toQColor(m.pen);
+    penClear_ = m.penClear;
+    update();
+}
+
+void ShapeView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(brush_);
+    if (penClear_) p.setPen(Qt::NoPen);
+    else p.setPen(QPen(pen_, 1.0));
+    // The outline is centred on the edge pixels, as the classic toolkit draws it.
+    const qreal inset = penClear_ ? 0.0 : 0.5;
+    QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    switch (shape_) {
+        case ShapeType::Circle: {
+            const qreal d = std::min(box.width(), box.height());
+            box = QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d);
+            p.drawEllipse(box);
+            break;
+        }
+        case ShapeType::Ellipse: p.drawEllipse(box); break;
+        case ShapeType::RoundRect: {
+            const qreal r = std::min(width(), height()) / 8.0;
+            p.drawRoundedRect(box, r, r);
+            break;
+        }
+        case ShapeType::Rectangle: p.drawRect(box); break;
+    }
+}
+
+// Windowed widgets keep their presses to themselves.
+void BarView::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void StatusView::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void PageControlView::mousePressEvent(QMouseEvent* e) { e->accept(); }
+
+void BevelView::paintEvent(QPaintEvent*) {
+    if (!lowered_) return;
+    QPainter p(this);
+    frame3d(p, rect(), true);
+}
+
+void BarView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    frame3d(p, rect(), true);
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    const int shown = std::clamp(position_, 0, 100);
+    const int fill = inner.width() * shown / 100;
+    if (fill > 0) p.fillRect(QRect(inner.left(), inner.top(), fill, inner.height()), palette().color(QPalette::Highlight));
+}
+
+void StatusView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect panel = rect().adjusted(0, 2, 0, 0);
+    frame3d(p, panel, true);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(panel.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, text_);
+}
+
+namespace {
+
+// Tabs of the classic height.
+class TightTabBar final : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), 20}; }
+};
+
+}  // namespace
+
+PageControlView::PageControlView(QWidget* parent) : QWidget(parent), tabs_(new TightTabBar(this)) {
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    tabs_->setUsesScrollButtons(false);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int i) { showPage(i); });
+}
+
+QWidget* PageControlView::addPage(const QString& caption) {
+    auto* page = new QWidget(this);
+    pages_.push_back(page);
+    tabs_->addTab(caption);
+    page->setGeometry(kPageLeft, kPageTop, width() - 2 * kPageLeft, height() - kPageTop - kPageLeft);
+    showPage(tabs_->currentIndex());
+    return page;
+}
+
+void PageControlView::showPage(int index) {
+    for (std::size_t i = 0; i < pages_.size(); ++i) pages_[i]->setVisible(static_cast<int>(i) == index);
+}
+
+void PageControlView::resizeEvent(QResizeEvent*) {
+    tabs_->setGeometry(0, 0, width(), tabs_->sizeHint().height());
+    for (QWidget* page : pages_) page->setGeometry(kPageLeft, kPageTop, width() - 2 * kPageLeft, height() - kPageTop - kPageLeft);
+}
+
+void PageControlView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionTabWidgetFrame opt;
+    opt.initFrom(this);
+    const int top = tabs_->geometry().bottom() + 1 - 2;
+    opt.rect = QRect(0, top, width(), height() - top);
+    opt.shape = QTabBar::RoundedNorth;
+    opt.tabBarSize = tabs_->sizeHint();
+    opt.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &opt, &p, this);
+}
+
+}  // namespace pet::qt
