@@ -66,6 +66,9 @@ public:
     // The animation step of the face and the thought bubble.
     void FeelingsClick();
 
+    // Once, when the window has been built.
+    void FormCreate();
+
     // Window commands of the menu.
     void ExitClick();
     void HintsOFFClick();

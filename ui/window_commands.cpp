@@ -12,6 +12,8 @@ constexpr i32 kStatusBarHeight = 19;
 
 }  // namespace
 
+void Game::FormCreate() { w.penColor = clRed; }
+
 void Game::ExitClick() {
     s.say("Не наааадо! Ну остааааньсяяяя!!!! ;(", clMaroon);
     const Answer a = dialogs().messageBox("Хочешь кинуть Пухтяша на произвол судьбы?\nЕго же съедят!!!", "Выход?",

@@ -117,6 +117,7 @@ struct WindowModel {
     i32 clientHeight = 233;  // changes by the status bar's height when it is hidden or shown
     bool showHint = false;   // pop-up hints
     bool closeRequested = false;  // the player chose to leave
+    TColor penColor = clBlack;    // the window's own drawing pen: the mouth
 
 #define PET_DECLARE(name) Widget name;
     PET_WIDGETS(PET_DECLARE)

@@ -248,6 +248,40 @@ TEST_F(Window, ShiftCtrlAltOnTheBackgroundRevealsMax) {
     EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
 }
 
+TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {
+    key(Qt::Key_F2);
+    QString shown, caption;
+    whenBoxOpens(10, [&](QMessageBox* box) {
+        shown = box->text();
+        caption = box->windowTitle();
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        box->button(QMessageBox::Ok)->click();
+    });
+    win->act([this] {
+        game().s.money = 7;
+        throw std::runtime_error("Unable to write to Puhtyash.sav");
+    });
+    EXPECT_EQ(caption, QStringLiteral("V7700"));
+    EXPECT_EQ(shown, QStringLiteral("Unable to write to Puhtyash.sav."));
+    EXPECT_TRUE(win->globalTimer().active());
+    EXPECT_EQ(static_cast<LabelView*>(view(game().w.Money))->text(), QStringLiteral("500"));
+    game().GlobalTimerTimer();
+    win->render();
+    EXPECT_EQ(static_cast<LabelView*>(view(game().w.Money))->text(), QStringLiteral("7"));
+}
+
+TEST(ErrorDisplay, EndsAMessageWithAFullStopUnlessItEndsInPunctuation) {
+    struct Case { const char* message; const char* shown; };
+    const Case cases[] = {
+        {"Unable to write to Puhtyash.sav", "Unable to write to Puhtyash.sav."},
+        {"Ошибка 5", "Ошибка 5."},
+        {"Done.", "Done."},
+        {"What?!", "What?!"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(errorText(QString::fromUtf8(c.message)), QString::fromUtf8(c.shown));
+}
+
 }  // namespace
 }  // namespace pet::qt
 

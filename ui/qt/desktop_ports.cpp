@@ -31,11 +31,14 @@ void DesktopShell::open(std::string_view file, std::string_view parameters, int)
     QDesktopServices::openUrl(QUrl(fromUtf8(target)));
 }
 
-void showError(QWidget* owner, const QString& message) {
+QString errorText(const QString& message) {
     QString text = message;
-    // A message that ends in a letter or a digit gets its full stop.
     if (!text.isEmpty() && text.back() > QChar('.')) text += QChar('.');
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("V7700"), text, QMessageBox::Ok, owner);
+    return text;
+}
+
+void showError(QWidget* owner, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("V7700"), errorText(message), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -28,5 +28,7 @@ public:
 
 // The stop box of the error display, captioned with the application title.
 void showError(QWidget* owner, const QString& message);
+// Its text: a message that ends in a character sorting after "." gets a full stop.
+QString errorText(const QString& message);
 
 }  // namespace pet::qt

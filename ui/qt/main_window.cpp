@@ -90,6 +90,7 @@ MainWindow::MainWindow()
     buildWidgets();
     buildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    game_.FormCreate();
     qApp->installEventFilter(this);
     render();
     adjustSize();
