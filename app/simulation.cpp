@@ -58,6 +58,10 @@ void hashState(Fnv& f, const Game& g) {
     f.add(static_cast<std::uint64_t>(s.pistol) | static_cast<std::uint64_t>(s.guardianAngel) << 1 |
           static_cast<std::uint64_t>(g.w.GlobalTimer.enabled) << 2 | static_cast<std::uint64_t>(s.thoughtColor) << 8);
     f.add(g.w.TimeLabel.fontColor);
+    for (i32 v : {g.w.LEyeX.left, g.w.LEyeX.top, g.w.REyeX.left, g.w.REyeX.top, g.w.Face.left, g.w.Face.width,
+                  g.w.mouth.d1, g.w.mouth.d2, g.w.ShapeBoubles0.width})
+        f.add(static_cast<std::uint32_t>(v));
+    f.add(g.w.Thought.caption);
     f.add(s.thoughtText);
     f.add(g.epitaph);
 }
@@ -106,6 +110,7 @@ SimulationResult simulate(Difficulty difficulty, std::uint64_t seed, std::int64_
 
     startNewGame(g, difficulty);
     ++out.newGames;
+    std::int64_t sinceAnimation = 0;
     for (std::int64_t i = 0; i < ticks; ++i) {
         play(g, i, difficulty);
         if (!g.w.GlobalTimer.enabled) {
@@ -116,7 +121,11 @@ SimulationResult simulate(Difficulty difficulty, std::uint64_t seed, std::int64_
                 ++out.newGames;
             }
         }
-        clock.advance(g.w.GlobalTimer.interval);
+        // The face moves every 400 ms of the simulated clock, between the ticks.
+        const i32 interval = g.w.GlobalTimer.interval > 0 ? g.w.GlobalTimer.interval : 1;
+        for (sinceAnimation += interval; sinceAnimation >= 400; sinceAnimation -= 400)
+            if (g.w.AnimateTimer.enabled) g.FeelingsClick();
+        clock.advance(interval);
         g.GlobalTimerTimer();
         hashState(f, g);
     }

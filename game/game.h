@@ -24,6 +24,7 @@ struct Ports {
     RandomSource& random;
     Dialogs& dialogs;
     Shell& shell;
+    TextMeasure* measure = nullptr;  // without one, a character is taken as 7 pixels wide
 };
 
 class Game {
@@ -109,6 +110,12 @@ private:
     void growthStep();
 
     static void setNumber(std::string& caption, i32 value);
+    // The animation step's parts.
+    void showRemark(const char* text, TColor color);
+    void idleRemark();
+    void processOverride(i32& hL, i32& hR, i32& v, i32& d1, i32& d2);
+    void sizeFace();
+    int thoughtWidth();
 
     Ports ports_;
     // A handler held the clock while it was running (see HoldClock).

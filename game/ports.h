@@ -26,4 +26,14 @@ public:
     virtual void open(std::string_view file, std::string_view parameters, int showCommand) = 0;
 };
 
+struct Widget;
+
+// The width in pixels of a label's caption in the label's font, as the
+// desktop draws it. The thought bubble grows with its text.
+class TextMeasure {
+public:
+    virtual ~TextMeasure() = default;
+    virtual int textWidth(const Widget& label) = 0;
+};
+
 }  // namespace pet

@@ -59,6 +59,16 @@ struct MenuItem {
     bool radio = false;         // one of the speed items
 };
 
+// The mouth: two elliptic arcs from (x0, y0) to (x0 + 40, y0), the first of
+// depth d1, the second of depth d2; lower halves (a smile) or upper halves
+// (a frown). Kept here so that every repaint draws it again.
+struct Mouth {
+    bool visible = false;  // not before the first animation step
+    i32 x0 = 0, y0 = 0;
+    i32 d1 = 0, d2 = 0;
+    bool smile = false;
+};
+
 struct Timer {
     bool enabled = false;
     i32 interval = 0;
@@ -124,6 +134,7 @@ struct WindowModel {
 #undef PET_DECLARE
 
     Menu menu;
+    Mouth mouth;
     Timer GlobalTimer;
     Timer AnimateTimer;
 

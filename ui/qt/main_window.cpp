@@ -72,7 +72,7 @@ bool isInput(QEvent::Type t) {
 MainWindow::MainWindow()
     : random_(timeOfDay_),
       dialogs_(this, [this] { render(); }),
-      game_({random_, dialogs_, shell_}),
+      game_({random_, dialogs_, shell_, &measure_}),
       globalTimer_([this] { act([this] { game_.GlobalTimerTimer(); }); }),
       animateTimer_([this] { act([this] { game_.FeelingsClick(); }); }) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -101,6 +101,10 @@ MainWindow::MainWindow()
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+int MainWindow::Measure::textWidth(const Widget& label) {
+    return QFontMetrics(modelFont(label.face, label.fontHeight, label.bold)).horizontalAdvance(q(label.caption));
+}
 
 QWidget* MainWindow::view(const Widget& w) const {
     const auto all = game_.w.all();
@@ -364,6 +368,14 @@ void MainWindow::render() {
         for (QWidget* child : pages_->findChildren<QWidget*>())
             child->setFocusPolicy(shownPageControlEnabled_ ? Qt::StrongFocus : Qt::NoFocus);
         pages_->setFocusPolicy(Qt::NoFocus);
+    }
+    const Mouth& mouth = w.mouth;
+    const Mouth& was = shownMouth_;
+    if (force || w.penColor != shownPen_ || mouth.visible != was.visible || mouth.x0 != was.x0 || mouth.y0 != was.y0 ||
+        mouth.d1 != was.d1 || mouth.d2 != was.d2 || mouth.smile != was.smile) {
+        shownMouth_ = mouth;
+        shownPen_ = w.penColor;
+        static_cast<BevelView*>(view(w.Bevel1))->setMouth(mouth, toQColor(w.penColor));
     }
     if (w.clientHeight != shownClientHeight_) {
         shownClientHeight_ = w.clientHeight;

@@ -48,7 +48,13 @@ private:
     void runCommand(Command c, MenuItem* sender);
     void sync(int index, bool force);
 
+    class Measure final : public TextMeasure {
+    public:
+        int textWidth(const Widget& label) override;
+    };
+
     SystemTimeOfDay timeOfDay_;
+    Measure measure_;
     ClockSeededRandom random_;
     BoxDialogs dialogs_;
     DesktopShell shell_;
@@ -62,6 +68,8 @@ private:
     std::array<bool, kMenuItemCount> checks_{};
     GameTimer globalTimer_;
     GameTimer animateTimer_;
+    Mouth shownMouth_;
+    TColor shownPen_ = 0;
     int shownClientHeight_ = -1;
     bool shownPageControlEnabled_ = true;
     bool rendered_ = false;

@@ -96,9 +96,26 @@ void StatusView::mousePressEvent(QMouseEvent* e) { e->accept(); }
 void PageControlView::mousePressEvent(QMouseEvent* e) { e->accept(); }
 
 void BevelView::paintEvent(QPaintEvent*) {
-    if (!lowered_) return;
     QPainter p(this);
-    frame3d(p, rect(), true);
+    if (lowered_) frame3d(p, rect(), true);
+    if (!mouth_.visible) return;
+    // Window coordinates to ours; each arc is half of the ellipse of its
+    // depth, the lower half for a smile, the upper one for a frown.
+    p.translate(-x(), -y());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(pen_, 1.0));
+    p.setBrush(Qt::NoBrush);
+    const qreal x0 = mouth_.x0 + 0.5;
+    const qreal y0 = mouth_.y0 + 0.5;
+    for (const i32 d : {mouth_.d1, mouth_.d2}) {
+        const qreal depth = std::abs(static_cast<qreal>(d));
+        if (depth < 0.5) {
+            p.drawLine(QPointF(x0, y0), QPointF(x0 + 40, y0));
+            continue;
+        }
+        const QRectF box(x0, y0 - depth, 40, 2 * depth);
+        p.drawArc(box, mouth_.smile ? 180 * 16 : 0, 180 * 16);
+    }
 }
 
 void BarView::paintEvent(QPaintEvent*) {

@@ -59,16 +59,20 @@ private:
     bool penClear_ = false;
 };
 
+// A bevel; the one over the mouth area also draws the mouth.
 class BevelView : public GraphicView {
 public:
     explicit BevelView(QWidget* parent) : GraphicView(parent) {}
     void setLowered(bool lowered) { lowered_ = lowered; update(); }
+    void setMouth(const Mouth& mouth, const QColor& pen) { mouth_ = mouth; pen_ = pen; update(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     bool lowered_ = false;
+    Mouth mouth_;
+    QColor pen_;
 };
 
 class BarView final : public QWidget {
