@@ -248,6 +248,25 @@ TEST_F(Window, ShiftCtrlAltOnTheBackgroundRevealsMax) {
     EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
 }
 
+TEST_F(Window, TheMouthIsDrawnFromTheModelAndSurvivesRepaints) {
+    key(Qt::Key_F2);
+    QTest::qWait(500);  // one animation step
+    ASSERT_TRUE(game().w.mouth.visible);
+    const auto redPixels = [this] {
+        const QImage img = view(game().w.Bevel1)->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 120 && c.blue() < 120;
+            }
+        return n;
+    };
+    EXPECT_GT(redPixels(), 40);
+    win->repaint();
+    EXPECT_GT(redPixels(), 40);
+}
+
 TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {
     key(Qt::Key_F2);
     QString shown, caption;
