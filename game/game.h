@@ -67,6 +67,34 @@ public:
     // The animation step of the face and the thought bubble.
     void FeelingsClick();
 
+    // Player actions: feeding, care and stimulants, upbringing and school.
+    void FeedClick();
+    void FitnessClick();
+    void PillClick();
+    void DrugClick();
+    void BeerClick();
+    void VodkaClick();
+    void CafeClick();
+    void SleepClick();
+    void LabelAlcoClick();
+    void EuthanasyClick();
+    void PunishClick();
+    void TeachClick();
+    void ReadBookClick();
+    void SchoolClick();
+    // Jobs, outings, anecdotes and Russian roulette.
+    void WorkBeggClick();
+    void WorkCleanClick();
+    void WorkWorkerClick();
+    void WorkBakerClick();
+    void WorkRobberClick();
+    void WorkXakepClick();
+    void btPlayGameOnPCClick();
+    void btPenthouseClick();
+    void btDiscoClick();
+    void btAnecdotClick();
+    void btPlayRussianRouletteClick();
+
     // Once, when the window has been built.
     void FormCreate();
 
