@@ -138,6 +138,9 @@ private:
     void growthStep();
 
     static void setNumber(std::string& caption, i32 value);
+    // Pays a price, or shows the seller's refusal and the pet's remark.
+    bool pay(i32 price, const char* text, const char* caption, const char* remark);
+    void mixingDamage(i32 base);
     // The animation step's parts.
     void showRemark(const char* text, TColor color);
     void idleRemark();
