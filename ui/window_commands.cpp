@@ -1,7 +1,5 @@
 // The commands of the window itself: leaving, the hint switches, About, Tips,
 // the web site and e-mail, and the hidden developer button.
-#include <string>
-
 #include "game/game.h"
 
 namespace pet {
@@ -39,11 +37,16 @@ void Game::SaveLoad1Click() {
 }
 
 void Game::N9Click() {
-    const std::string text = std::string("Пухтяш - V7700, версия 1.2.3\n") + "Сделано командой Пухтяша\n\n" +
-                             "Новые версии на сайте :\n" + kWebAddress + "\n\n" +
-                             "Там-же можно найти и другие игры и программы.\n" + "Пухтяш для рабочего стола\n" +
-                             "Пухтяш без окна (pet-sim)\n\n" + kEmailAddress;
-    dialogs().messageBox(text, "Чиста про...", Buttons::Ok);
+    dialogs().messageBox("Пухтяш - V7700, версия 1.2.3\n"
+                         "Сделано командой Пухтяша\n"
+                         "\n"
+                         "Новые версии на сайте :\n" PET_WEB_ADDRESS "\n"
+                         "\n"
+                         "Там-же можно найти и другие игры и программы.\n"
+                         "Пухтяш для рабочего стола\n"
+                         "Пухтяш без окна (pet-sim)\n"
+                         "\n" PET_EMAIL,
+                         "Чиста про...", Buttons::Ok);
 }
 
 void Game::N10Click() {
@@ -55,8 +58,7 @@ void Game::N10Click() {
 }
 
 void Game::WebSite1Click() {
-    s.thoughtText = kWebSite;
-    s.thoughtText += " ЭТА КРУТА! :)";
+    s.thoughtText = PET_WEB_SITE " ЭТА КРУТА! :)";
     s.thoughtColor = clMaroon;
     s.thoughtHold = 12;
     shell().open("explorer.exe", kWebAddress, 3);
@@ -65,7 +67,7 @@ void Game::WebSite1Click() {
 void Game::email1Click() {
     s.say("Чё ГЛЮК какой-то нашел#%ERROR@ :)", clMaroon);
     s.thoughtHold = 12;
-    shell().open(std::string("mailto:").append(kEmailAddress), "", 5);
+    shell().open("mailto:" PET_EMAIL, "", 5);
 }
 
 void Game::FormMouseDown(bool shift, bool ctrl, bool alt) {

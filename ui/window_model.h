@@ -151,8 +151,12 @@ struct WindowModel {
 // Texts the window shows before anything changes them.
 inline constexpr const char* kWelcomeHint =
     "Здесь показывается подсказка ! Нажмите F2 чтобы испечь нового Пухтяша !";
-inline constexpr const char* kWebSite = "puhtyash.example.org";  // the address without its scheme
-inline constexpr const char* kWebAddress = "https://puhtyash.example.org/";
-inline constexpr const char* kEmailAddress = "puhtyash@example.org";
+// The makers' addresses, as macros so that texts can be put together at compile time.
+#define PET_WEB_SITE "puhtyash.example.org"
+#define PET_WEB_ADDRESS "https://" PET_WEB_SITE "/"
+#define PET_EMAIL "puhtyash@example.org"
+inline constexpr const char* kWebSite = PET_WEB_SITE;  // the address without its scheme
+inline constexpr const char* kWebAddress = PET_WEB_ADDRESS;
+inline constexpr const char* kEmailAddress = PET_EMAIL;
 
 }  // namespace pet
