@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     // The application's title "V7700" is what the taskbar shows for the window
     // (its icon name) and the caption of the error boxes. It is not made the
     // desktop's display name, which would be appended to the window caption.
-    QApplication::setWindowIcon(pet::qt::bunIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("puhtyash"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("puhtyash"), pet::qt::bunIcon()));
 
     // The boxes' buttons read in Russian, as the game's texts do.
     QTranslator qtRussian;

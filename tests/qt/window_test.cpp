@@ -267,6 +267,20 @@ TEST_F(Window, TheMouthIsDrawnFromTheModelAndSurvivesRepaints) {
     EXPECT_GT(redPixels(), 40);
 }
 
+// Drawn sharp at any scale: the window is exactly the scale times its design
+// size, and every shape and text is drawn at the device's resolution.
+TEST_F(Window, ScreenshotAtThisScale) {
+    const qreal scale = win->devicePixelRatioF();
+    key(Qt::Key_F2);
+    QTest::qWait(1300);  // a tick and a few animation steps
+    const QImage shot = win->grab().toImage();
+    EXPECT_EQ(shot.width(), qRound(win->width() * scale));
+    const QImage client = win->centralWidget()->grab().toImage();
+    EXPECT_EQ(client.size(), QSize(qRound(618 * scale), qRound(233 * scale)));
+    QDir().mkpath(QStringLiteral("screenshots"));
+    shot.save(QStringLiteral("screenshots/window-%1x.png").arg(scale));
+}
+
 TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {
     key(Qt::Key_F2);
     QString shown, caption;

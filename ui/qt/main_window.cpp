@@ -346,6 +346,11 @@ void MainWindow::sync(int index, bool force) {
             changed = true;
         }
     }
+    if (captionChanged || force || m.hint != was.hint) {
+        // What a screen reader says: the caption, or the hint where there is none.
+        v->setAccessibleName(q(m.caption.empty() ? m.hint : m.caption));
+        v->setAccessibleDescription(q(m.hint));
+    }
     if (force || m.hint != was.hint) {
         v->setStatusTip(q(m.hint));
         v->setToolTip(q(m.hint));
