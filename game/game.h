@@ -20,6 +20,16 @@ namespace pet {
 
 enum class MouseButton { Left, Right, Middle };
 
+class Game;
+
+// Looks into a tick at two points, for the long-running checks of the rules.
+class TickObserver {
+public:
+    virtual ~TickObserver() = default;
+    virtual void afterWearOff(const Game&) {}
+    virtual void afterStatPanel(const Game&) {}
+};
+
 struct Ports {
     RandomSource& random;
     Dialogs& dialogs;
@@ -36,6 +46,7 @@ public:
     PetState s;
     WindowModel w;
     std::string epitaph;  // of the last death
+    TickObserver* observer = nullptr;
 
     // Runs the handler of a widget or menu item. Speed items go through
     // speedItemClick, since the handler needs to know which item it was.

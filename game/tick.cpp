@@ -30,6 +30,7 @@ void Game::GlobalTimerTimer() {
     if ((s.timer / 20) % 24 == 18 && s.timer % 20 == 0)  // 5: 18:00, the daily expense
         s.money = sub(s.money, 100);
     substancesWearOff();                        // 6
+    if (observer != nullptr) observer->afterWearOff(*this);
     if (every(s.timer, 10)) tenthTickEffects(); // 7
     medicine();                                 // 8
     naturalDrift();                             // 9
@@ -43,6 +44,7 @@ void Game::GlobalTimerTimer() {
     reseed();                                   // 11
     if (s.procEnd > s.timer && !processEffects()) return;  // 12
     RefreshStatPanel();                         // 13
+    if (observer != nullptr) observer->afterStatPanel(*this);
     showSchoolCaption();                        // 14
     showState();                                // 15 to 17
     showRobberyChance();                        // 18
