@@ -26,8 +26,10 @@ void GameTimer::timerEvent(QTimerEvent* e) {
         killTimer(e->timerId());
         return;
     }
-    arm();
+    const bool outer = !inHandler_;
+    inHandler_ = true;
     onTimer_();
+    if (outer) inHandler_ = false;
 }
 
 }  // namespace pet::qt

@@ -1,9 +1,9 @@
 // A timer that follows one of the model's timers.
 //
-// It re-arms itself under a fresh id before every call of its handler. The
-// desktop does not deliver a timer's event again while that timer's handler
-// runs, yet a message box shown by the tick must let further ticks run in its
-// event loop, as the game expects; a fresh id makes that possible.
+// The desktop does not deliver a timer's event again while that timer's
+// handler runs, yet a message box shown by the tick must let further ticks
+// run in its event loop, as the game expects. So before such a box the timer
+// takes a fresh id, which the box's loop is free to fire.
 #pragma once
 
 #include <functional>
@@ -19,6 +19,10 @@ public:
     // interval of a running timer restarts its count.
     void follow(bool enabled, int interval);
     bool active() const { return id_ != 0; }
+    // Called from inside the handler: re-arms under a new id.
+    void takeFreshId() {
+        if (inHandler_ && id_ != 0) arm();
+    }
     int interval() const { return interval_; }
 
 protected:
@@ -29,6 +33,7 @@ private:
     std::function<void()> onTimer_;
     int id_ = 0;
     int interval_ = 0;
+    bool inHandler_ = false;
 };
 
 }  // namespace pet::qt

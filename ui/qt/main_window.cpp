@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QAction>
+#include <QTimer>
 #include <QActionGroup>
 #include <QApplication>
 #include <QGroupBox>
@@ -71,7 +72,14 @@ bool isInput(QEvent::Type t) {
 
 MainWindow::MainWindow()
     : random_(timeOfDay_),
-      dialogs_(this, [this] { render(); }),
+      dialogs_(this,
+               [this] {
+                   render();
+                   // The box's event loop must be able to run the timers
+                   // whose handler is showing it.
+                   globalTimer_.takeFreshId();
+                   animateTimer_.takeFreshId();
+               }),
       game_({random_, dialogs_, shell_, &measure_}),
       globalTimer_([this] { act([this] { game_.GlobalTimerTimer(); }); }),
       animateTimer_([this] { act([this] { game_.FeelingsClick(); }); }) {
@@ -173,7 +181,7 @@ void MainWindow::buildWidgets() {
                 connect(r, &QRadioButton::clicked, this, [this, model](bool on) {
                     if (!on) return;
                     for (Widget* meal : game_.w.meals()) meal->checked = meal == model;
-                    render();
+                    afterEvent();
                 });
                 v = r;
                 break;
@@ -270,7 +278,28 @@ void MainWindow::act(const std::function<void()>& handler) {
         render();
         showError(this, QString());
     }
-    render();
+    afterEvent();
+}
+
+void MainWindow::afterEvent() {
+    syncWindow();
+    // Faster than a screen can show, the widgets follow at its pace.
+    const bool racing = game_.w.GlobalTimer.enabled && game_.w.GlobalTimer.interval < kFramePeriodMs;
+    if (!racing) {
+        syncViews();
+        return;
+    }
+    if (viewsPending_) return;
+    const qint64 since = sinceViews_.isValid() ? sinceViews_.elapsed() : kFramePeriodMs;
+    if (since >= kFramePeriodMs) {
+        syncViews();
+        return;
+    }
+    viewsPending_ = true;
+    QTimer::singleShot(static_cast<int>(kFramePeriodMs - since), this, [this] {
+        viewsPending_ = false;
+        syncViews();
+    });
 }
 
 void MainWindow::sync(int index, bool force) {
@@ -362,18 +391,16 @@ void MainWindow::sync(int index, bool force) {
 }
 
 void MainWindow::render() {
-    WindowModel& w = game_.w;
-    const bool force = !rendered_;
-    rendered_ = true;
-    for (int i = 0; i < kWidgetCount; ++i) sync(i, force);
+    syncViews();
+    syncWindow();
+}
 
-    if (force || w.PageControl1.enabled != shownPageControlEnabled_) {
-        shownPageControlEnabled_ = w.PageControl1.enabled;
-        // A disabled page control keeps its look but takes no input and no focus.
-        for (QWidget* child : pages_->findChildren<QWidget*>())
-            child->setFocusPolicy(shownPageControlEnabled_ ? Qt::StrongFocus : Qt::NoFocus);
-        pages_->setFocusPolicy(Qt::NoFocus);
-    }
+void MainWindow::syncViews() {
+    WindowModel& w = game_.w;
+    const bool force = !viewsShown_;
+    viewsShown_ = true;
+    sinceViews_.start();
+    for (int i = 0; i < kWidgetCount; ++i) sync(i, force);
     const Mouth& mouth = w.mouth;
     const Mouth& was = shownMouth_;
     if (force || w.penColor != shownPen_ || mouth.visible != was.visible || mouth.x0 != was.x0 || mouth.y0 != was.y0 ||
@@ -381,6 +408,20 @@ void MainWindow::render() {
         shownMouth_ = mouth;
         shownPen_ = w.penColor;
         static_cast<BevelView*>(view(w.Bevel1))->setMouth(mouth, toQColor(w.penColor));
+    }
+}
+
+void MainWindow::syncWindow() {
+    WindowModel& w = game_.w;
+    const bool force = !rendered_;
+    rendered_ = true;
+
+    if (force || w.PageControl1.enabled != shownPageControlEnabled_) {
+        shownPageControlEnabled_ = w.PageControl1.enabled;
+        // A disabled page control keeps its look but takes no input and no focus.
+        for (QWidget* child : pages_->findChildren<QWidget*>())
+            child->setFocusPolicy(shownPageControlEnabled_ ? Qt::StrongFocus : Qt::NoFocus);
+        pages_->setFocusPolicy(Qt::NoFocus);
     }
     if (w.clientHeight != shownClientHeight_) {
         shownClientHeight_ = w.clientHeight;
@@ -410,7 +451,7 @@ bool MainWindow::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
         game_.DisplayHint(tip.toStdString());
-        render();
+        afterEvent();
         return true;
     }
     return QMainWindow::event(e);

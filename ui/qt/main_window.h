@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include "game/game.h"
@@ -37,6 +38,9 @@ public:
     // Brings every widget, menu item and timer up to date with the model,
     // touching only what changed.
     void render();
+    // After an event: the window and its timers at once, the widgets at
+    // once too unless the clock runs faster than the screen's frames.
+    void afterEvent();
 
 protected:
     bool event(QEvent* e) override;
@@ -47,6 +51,9 @@ private:
     void buildMenu();
     void runCommand(Command c, MenuItem* sender);
     void sync(int index, bool force);
+    void syncViews();
+    void syncWindow();
+    static constexpr int kFramePeriodMs = 16;
 
     class Measure final : public TextMeasure {
     public:
@@ -73,6 +80,9 @@ private:
     int shownClientHeight_ = -1;
     bool shownPageControlEnabled_ = true;
     bool rendered_ = false;
+    bool viewsShown_ = false;
+    bool viewsPending_ = false;
+    QElapsedTimer sinceViews_;
 };
 
 }  // namespace pet::qt
