@@ -45,6 +45,7 @@ void Game::run(Command c) {
         case Command::VodkaClick: VodkaClick(); break;
         case Command::CafeClick: CafeClick(); break;
         case Command::SleepClick: SleepClick(); break;
+        case Command::LabelAlcoClick: LabelAlcoClick(); break;
         case Command::EuthanasyClick: EuthanasyClick(); break;
         case Command::PunishClick: PunishClick(); break;
         case Command::TeachClick: TeachClick(); break;

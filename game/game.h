@@ -75,6 +75,10 @@ public:
     void GlobalTimerTimer();
     i32 RobberyChance() const;
     void RefreshStatPanel();
+    // The pet is sick, hungry, tired or unruly beyond saving.
+    bool IsDead() const;
+    // The pet throws up, and says the text.
+    void Vomit(const char* text);
     // The animation step of the face and the thought bubble.
     void FeelingsClick();
 
@@ -147,6 +151,11 @@ private:
     bool processEffects();
     void deathStep();
     void growthStep();
+    bool wearOffDue(i32& level, i32& clock);
+    void workEffects();
+    bool robberyEffects();  // false when the robber was caught and the tick ends
+    void funEffects();
+    void learningEffects();
 
     static void setNumber(std::string& caption, i32 value);
     // Pays a price, or shows the seller's refusal and the pet's remark.

@@ -134,6 +134,10 @@ void Game::SleepClick() {
     s.Wis = sub(s.Wis, 1);
 }
 
+void Game::LabelAlcoClick() {
+    if (s.beer != 0) Vomit("Блээээээээ  :(");
+}
+
 void Game::EuthanasyClick() {
     s.say("ТЫ ЧЁ ЗАДУМАЛ? 8|", clMaroon);
     s.thoughtHold = 8;

@@ -137,12 +137,4 @@ void Game::showRobberyChance() {
     w.WorkRobber.caption.assign(buf, static_cast<std::size_t>(n));
 }
 
-// The rules of substances, process effects, death and growth hang here.
-void Game::substancesWearOff() {}
-void Game::tenthTickEffects() {}
-void Game::medicine() {}
-bool Game::processEffects() { return true; }
-void Game::deathStep() {}
-void Game::growthStep() {}
-
 }  // namespace pet

@@ -81,6 +81,7 @@ TEST_F(Tick, DriftsTheStatsAtTheirPeriods) {
         g.NewGameClick();
         g.s.procKind = c.kind;
         g.s.drug = c.drug;
+        g.s.drugClock = 60;  // not wearing off at this tick
         i32* stats[] = {&g.s.Fit, &g.s.Fed, &g.s.Mod, &g.s.Int, &g.s.Wis, &g.s.Doc, &g.s.Fat};
         for (int i = 0; i < 7; ++i) *stats[i] = c.before[i];
         rng.set(c.draws);
@@ -125,6 +126,7 @@ TEST_F(Tick, ShowsTheRobberyChanceClampedToZeroAndNinetyEight) {
         g.s.Fed = c.Fed;
         g.s.Mod = c.Mod;
         g.s.robb = c.robb;
+        g.s.robbClock = 480;  // not forgotten at this tick
         tickTo(1);
         EXPECT_EQ(g.RobberyChance(), c.chance);
         EXPECT_EQ(g.w.WorkRobber.caption, c.caption);
@@ -140,6 +142,7 @@ TEST_F(Tick, WritesNumbersBarsAndTheProcessName) {
     g.s.cafe = 7;
     g.s.money = -250;
     g.s.book = 12;
+    g.s.beerClock = g.s.pillClock = g.s.drugClock = g.s.cafeClock = 9;  // nothing wears off yet
     g.w.LabelAlco.fontColor = clRed;
     g.w.AnimateTimer.enabled = false;
     tickTo(1);

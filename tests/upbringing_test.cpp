@@ -125,15 +125,18 @@ TEST_F(Upbringing, SchoolOrTruancy) {
 TEST_F(Upbringing, TruancyIsInForceWhileItsQuestionIsOpen) {
     g.s.Doc = 0;
     i32 beerSeen = -1;
+    i32 clockSeen = -1;
     dialogs.whileOpen = [&](std::size_t) {
-        g.GlobalTimerTimer();
         beerSeen = g.s.beer;
+        clockSeen = g.s.beerClock;
+        g.GlobalTimerTimer();
     };
     rng.set({1});
     g.SchoolClick();
     EXPECT_EQ(g.s.timer, 11);
-    EXPECT_GE(beerSeen, 0);
-    EXPECT_EQ(g.s.beerClock, 50);
+    EXPECT_EQ(beerSeen, 1);
+    EXPECT_EQ(clockSeen, 50);
+    EXPECT_EQ(g.s.beerClock, 49);  // the tick behind the box counted it down
 }
 
 }  // namespace
