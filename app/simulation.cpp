@@ -16,14 +16,16 @@ private:
     std::uint32_t ms_;
 };
 
-// Says Yes to every question.
-class AgreeingDialogs final : public Dialogs {
+// Answers Yes to two questions in three.
+class ScriptedAnswers final : public Dialogs {
 public:
     Answer messageBox(std::string_view, std::string_view, Buttons buttons) override {
         ++shown;
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        if (buttons == Buttons::Ok) return Answer::Ok;
+        return ++questions % 3 == 0 ? Answer::No : Answer::Yes;
     }
     std::int64_t shown = 0;
+    std::int64_t questions = 0;
 };
 
 class NoShell final : public Shell {
@@ -86,14 +88,24 @@ void play(Game& g, std::int64_t i, Difficulty d) {
     if (i % 5003 == 17) g.GuardianAngelClick();
     if (i % 20011 == 19) startNewGame(g, static_cast<Difficulty>((static_cast<int>(d) + i / 20011) % 3));
     if (i % 50021 == 23) g.MaximizeAllClick();
-    if (i % 701 == 3) {
-        // Until the player's actions exist, processes are started directly.
-        const i32 kinds[] = {pkBeg, pkSweep, pkLoader, pkBaker, pkRobbery, pkHacker, pkGym,
-                             pkEating, pkFun, pkLearning, pkPunish, pkSleep};
-        const i32 variants[] = {0, 0, 0, 0, 0, 0, 0, 0, pvPcGame, pvTeach, pvPunish, 0};
-        const auto k = static_cast<std::size_t>((i / 701) % 12);
-        g.startProcess(kinds[k], static_cast<i32>(10 + i % 90));
-        if (variants[k] != 0) g.s.procVariant = variants[k];
+    // Now and then the player does something for the pet, in turn.
+    static const Command actions[] = {
+        Command::FeedClick,       Command::WorkBeggClick,  Command::FitnessClick,    Command::BeerClick,
+        Command::WorkCleanClick,  Command::PillClick,      Command::SleepClick,      Command::TeachClick,
+        Command::CafeClick,       Command::WorkWorkerClick, Command::ReadBookClick,  Command::SchoolClick,
+        Command::btPlayGameOnPCClick, Command::WorkBakerClick, Command::DrugClick,    Command::PunishClick,
+        Command::btDiscoClick,    Command::WorkRobberClick, Command::VodkaClick,     Command::btAnecdotClick,
+        Command::WorkXakepClick,  Command::btPenthouseClick, Command::LabelAlcoClick, Command::btPlayRussianRouletteClick,
+        Command::EuthanasyClick,
+    };
+    constexpr std::int64_t count = sizeof actions / sizeof actions[0];
+    if (i % 97 == 3) {
+        const std::int64_t n = i / 97;
+        auto meals = g.w.meals();
+        for (std::size_t m = 0; m < meals.size(); ++m) meals[m]->checked = m == static_cast<std::size_t>(n % 8);
+        // Euthanasia only once in a long while.
+        const Command c = actions[n % count];
+        if (c != Command::EuthanasyClick || n % (count * 7) == count - 1) g.run(c);
     }
 }
 
@@ -102,7 +114,7 @@ void play(Game& g, std::int64_t i, Difficulty d) {
 SimulationResult simulate(Difficulty difficulty, std::uint64_t seed, std::int64_t ticks) {
     SimulatedTimeOfDay clock(static_cast<std::uint32_t>((seed * 7919u) % 86400000u));
     ClockSeededRandom rng(clock, seed);
-    AgreeingDialogs dialogs;
+    ScriptedAnswers dialogs;
     NoShell shell;
     Game g({rng, dialogs, shell});
     SimulationResult out;

@@ -51,6 +51,17 @@ void Game::run(Command c) {
         case Command::TeachClick: TeachClick(); break;
         case Command::ReadBookClick: ReadBookClick(); break;
         case Command::SchoolClick: SchoolClick(); break;
+        case Command::WorkBeggClick: WorkBeggClick(); break;
+        case Command::WorkCleanClick: WorkCleanClick(); break;
+        case Command::WorkWorkerClick: WorkWorkerClick(); break;
+        case Command::WorkBakerClick: WorkBakerClick(); break;
+        case Command::WorkRobberClick: WorkRobberClick(); break;
+        case Command::WorkXakepClick: WorkXakepClick(); break;
+        case Command::btPlayGameOnPCClick: btPlayGameOnPCClick(); break;
+        case Command::btPenthouseClick: btPenthouseClick(); break;
+        case Command::btDiscoClick: btDiscoClick(); break;
+        case Command::btAnecdotClick: btAnecdotClick(); break;
+        case Command::btPlayRussianRouletteClick: btPlayRussianRouletteClick(); break;
         case Command::ExitClick: ExitClick(); break;
         case Command::HintsOFFClick: HintsOFFClick(); break;
         case Command::HintsBarOFFClick: HintsBarOFFClick(); break;

@@ -70,6 +70,8 @@ public:
     bool isCritical() const;
     // Starts a process of the given kind for a number of ticks.
     void startProcess(i32 kind, i32 duration);
+    // Sets the end and the busy speed of a process whose kind follows later.
+    void scheduleProcess(i32 duration);
 
     // The simulation tick and what it shows.
     void GlobalTimerTimer();
@@ -160,6 +162,8 @@ private:
     static void setNumber(std::string& caption, i32 value);
     // Pays a price, or shows the seller's refusal and the pet's remark.
     bool pay(i32 price, const char* text, const char* caption, const char* remark);
+    // An employer's refusal: a box, and the pet's remark if there is one.
+    void refuse(const char* text, const char* caption, const char* remark);
     void mixingDamage(i32 base);
     // The animation step's parts.
     void showRemark(const char* text, TColor color);

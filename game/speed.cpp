@@ -21,10 +21,14 @@ void Game::HoldClock(bool hold) {
     w.TimeLabel.visible = true;
 }
 
-void Game::startProcess(i32 kind, i32 duration) {
+void Game::scheduleProcess(i32 duration) {
     // A process lasts at least one tick, so that it always meets its end.
     s.procEnd = add(s.timer, duration < 1 ? 1 : duration);
     SetGameSpeed(true);
+}
+
+void Game::startProcess(i32 kind, i32 duration) {
+    scheduleProcess(duration);
     s.procKind = kind;
 }
 
