@@ -62,6 +62,8 @@ void Game::run(Command c) {
         case Command::btDiscoClick: btDiscoClick(); break;
         case Command::btAnecdotClick: btAnecdotClick(); break;
         case Command::btPlayRussianRouletteClick: btPlayRussianRouletteClick(); break;
+        case Command::SaveClick: SaveClick(); break;
+        case Command::LoadClick: LoadClick(); break;
         case Command::ExitClick: ExitClick(); break;
         case Command::HintsOFFClick: HintsOFFClick(); break;
         case Command::HintsBarOFFClick: HintsBarOFFClick(); break;

@@ -14,6 +14,7 @@
 #include "game/pet_state.h"
 #include "game/ports.h"
 #include "game/random.h"
+#include "save/save_file.h"
 #include "ui/window_model.h"
 
 namespace pet {
@@ -35,6 +36,7 @@ struct Ports {
     Dialogs& dialogs;
     Shell& shell;
     TextMeasure* measure = nullptr;  // without one, a character is taken as 7 pixels wide
+    SaveSlot* saves = nullptr;       // without one, the file in the current directory
 };
 
 class Game {
@@ -112,6 +114,10 @@ public:
     void btAnecdotClick();
     void btPlayRussianRouletteClick();
 
+    // The save slot: freezing the pet and bringing it back.
+    void SaveClick();
+    void LoadClick();
+
     // Once, when the window has been built.
     void FormCreate();
 
@@ -172,7 +178,10 @@ private:
     void sizeFace();
     int thoughtWidth();
 
+    SaveSlot& saves() { return ports_.saves != nullptr ? *ports_.saves : fileSlot_; }
+
     Ports ports_;
+    FileSaveSlot fileSlot_;
     // A handler held the clock while it was running (see HoldClock).
     bool clockWasRunning_ = false;
     int holdDepth_ = 0;

@@ -24,6 +24,17 @@ public:
     void open(std::string_view, std::string_view, int) override {}
 };
 
+// The save slot, in memory.
+class MemorySlot final : public SaveSlot {
+public:
+    bool read(std::string& bytes) override {
+        bytes = content;
+        return !content.empty();
+    }
+    void write(const std::string& bytes) override { content = bytes; }
+    std::string content;
+};
+
 std::int64_t soakTicks() {
     if (const char* v = std::getenv("PET_SOAK_TICKS")) return std::atoll(v);
     return 3'000'000;
@@ -135,7 +146,7 @@ private:
         const unsigned k = pick(std::size(commands) + 3);
         if (k < std::size(commands)) {
             const Command c = commands[k];
-            if (c == Command::ExitClick || c == Command::SaveClick || c == Command::LoadClick) return;
+            if (c == Command::ExitClick) return;
             if (pick(3) == 0) g_.s.money = add(g_.s.money, static_cast<i32>(pick(500)));
             g_.run(c);
             g_.w.closeRequested = false;
@@ -153,7 +164,8 @@ private:
     SimulatedTimeOfDay clock_;
     ClockSeededRandom rng_;
     NoShell shell_;
-    Game g_{{rng_, *this, shell_}};
+    MemorySlot slot_;
+    Game g_{{rng_, *this, shell_, nullptr, &slot_}};
     std::int64_t ticks_ = 0;
     std::int64_t failures_ = 0;
     int depth_ = 0;

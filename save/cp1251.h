@@ -1,0 +1,18 @@
+// Code page 1251, in which the save file's texts are stored, to and from the
+// UTF-8 the program uses inside.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pet {
+
+// Characters the code page lacks become "?".
+std::string utf8ToCp1251(std::string_view utf8);
+std::string cp1251ToUtf8(std::string_view bytes);
+
+// Upper case as the code page's letters have it, Latin and Cyrillic; other
+// bytes stay as they are.
+unsigned char cp1251Upper(unsigned char c);
+
+}  // namespace pet
