@@ -2,7 +2,10 @@
 // process) and for one animation step.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "game/game.h"
+#include "save/save_file.h"
 
 namespace {
 
@@ -73,6 +76,39 @@ void BM_AnimationStep(benchmark::State& state) {
     benchmark::DoNotOptimize(rig.g.w.LEyeX.left);
 }
 BENCHMARK(BM_AnimationStep);
+
+void BM_SaveRender(benchmark::State& state) {
+    Rig rig;
+    std::string file = renderSave("", rig.g.s);
+    for (auto _ : state) {
+        file = renderSave(file, rig.g.s);
+        benchmark::DoNotOptimize(file.data());
+    }
+}
+BENCHMARK(BM_SaveRender);
+
+void BM_SaveRead(benchmark::State& state) {
+    Rig rig;
+    const std::string file = renderSave("", rig.g.s);
+    for (auto _ : state) benchmark::DoNotOptimize(readSave(file).storedChecksum);
+}
+BENCHMARK(BM_SaveRead);
+
+// SaveClick and LoadClick through the real file, in a directory of our own.
+void BM_SaveAndLoadFile(benchmark::State& state) {
+    const auto home = std::filesystem::current_path();
+    const auto dir = std::filesystem::temp_directory_path() / "puhtyash-bench";
+    std::filesystem::create_directories(dir);
+    std::filesystem::current_path(dir);
+    Rig rig;
+    for (auto _ : state) {
+        rig.g.SaveClick();
+        rig.g.LoadClick();
+    }
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_SaveAndLoadFile)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

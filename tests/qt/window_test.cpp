@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -265,6 +266,23 @@ TEST_F(Window, TheMouthIsDrawnFromTheModelAndSurvivesRepaints) {
     EXPECT_GT(redPixels(), 40);
     win->repaint();
     EXPECT_GT(redPixels(), 40);
+}
+
+TEST_F(Window, F3SavesAndF4LoadsInTheCurrentDirectory) {
+    const QString home = QDir::currentPath();
+    const QString dir = QDir::temp().filePath(QStringLiteral("puhtyash-window-save"));
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    QDir::setCurrent(dir);
+    key(Qt::Key_F2);
+    key(Qt::Key_F3);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("Puhtyash.sav")));
+    game().s.money = 1;
+    key(Qt::Key_F4);
+    EXPECT_EQ(game().s.money, 500);
+    EXPECT_EQ(game().s.thoughtText, "Назад в прошлоееее!");
+    QDir::setCurrent(home);
+    QDir(dir).removeRecursively();
 }
 
 // Drawn sharp at any scale: the window is exactly the scale times its design
