@@ -1,20 +1,11 @@
 #include "app/simulation.h"
 
+#include "app/headless.h"
 #include "game/game.h"
 
 namespace pet {
 
 namespace {
-
-class SimulatedTimeOfDay final : public TimeOfDay {
-public:
-    explicit SimulatedTimeOfDay(std::uint32_t start) : ms_(start) {}
-    std::uint32_t millisecondsOfDay() override { return ms_; }
-    void advance(i32 ms) { ms_ = (ms_ + static_cast<std::uint32_t>(ms > 0 ? ms : 1)) % 86400000u; }
-
-private:
-    std::uint32_t ms_;
-};
 
 // Answers Yes to two questions in three.
 class ScriptedAnswers final : public Dialogs {
@@ -26,11 +17,6 @@ public:
     }
     std::int64_t shown = 0;
     std::int64_t questions = 0;
-};
-
-class NoShell final : public Shell {
-public:
-    void open(std::string_view, std::string_view, int) override {}
 };
 
 struct Fnv {
@@ -112,7 +98,7 @@ void play(Game& g, std::int64_t i, Difficulty d) {
 }  // namespace
 
 SimulationResult simulate(Difficulty difficulty, std::uint64_t seed, std::int64_t ticks) {
-    SimulatedTimeOfDay clock(static_cast<std::uint32_t>((seed * 7919u) % 86400000u));
+    SteppingTimeOfDay clock(static_cast<std::uint32_t>((seed * 7919u) % 86400000u));
     ClockSeededRandom rng(clock, seed);
     ScriptedAnswers dialogs;
     NoShell shell;
@@ -137,7 +123,7 @@ SimulationResult simulate(Difficulty difficulty, std::uint64_t seed, std::int64_
         const i32 interval = g.w.GlobalTimer.interval > 0 ? g.w.GlobalTimer.interval : 1;
         for (sinceAnimation += interval; sinceAnimation >= 400; sinceAnimation -= 400)
             if (g.w.AnimateTimer.enabled) g.FeelingsClick();
-        clock.advance(interval);
+        clock.advance(static_cast<std::uint32_t>(interval));
         g.GlobalTimerTimer();
         hashState(f, g);
     }

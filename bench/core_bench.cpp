@@ -4,18 +4,13 @@
 
 #include <filesystem>
 
+#include "app/headless.h"
 #include "game/game.h"
 #include "save/save_file.h"
 
 namespace {
 
 using namespace pet;
-
-class FixedTimeOfDay final : public TimeOfDay {
-public:
-    std::uint32_t millisecondsOfDay() override { return ms += 40; }
-    std::uint32_t ms = 0;
-};
 
 class YesDialogs final : public Dialogs {
 public:
@@ -24,13 +19,8 @@ public:
     }
 };
 
-class NoShell final : public Shell {
-public:
-    void open(std::string_view, std::string_view, int) override {}
-};
-
 struct Rig {
-    FixedTimeOfDay clock;
+    SteppingTimeOfDay clock{0, 40};
     ClockSeededRandom rng{clock, 1};
     YesDialogs dialogs;
     NoShell shell;

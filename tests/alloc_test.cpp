@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/headless.h"
 #include "game/game.h"
 
 namespace {
@@ -29,12 +30,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace pet {
 namespace {
 
-class SteppingTimeOfDay final : public TimeOfDay {
-public:
-    std::uint32_t millisecondsOfDay() override { return ms += 7; }
-    std::uint32_t ms = 0;
-};
-
 // Answers every box without keeping anything.
 class QuietDialogs final : public Dialogs {
 public:
@@ -43,11 +38,6 @@ public:
         return b == Buttons::Ok ? Answer::Ok : yes ? Answer::Yes : Answer::No;
     }
     bool yes = false;
-};
-
-class NoShell final : public Shell {
-public:
-    void open(std::string_view, std::string_view, int) override {}
 };
 
 const Command kActions[] = {
@@ -80,7 +70,7 @@ void play(Game& g, int rounds) {
 }
 
 TEST(Allocations, NoneOnceTheGameRuns) {
-    SteppingTimeOfDay clock;
+    SteppingTimeOfDay clock(0, 7);
     ClockSeededRandom rng(clock, 3);
     QuietDialogs dialogs;
     NoShell shell;

@@ -1,5 +1,6 @@
 #include "save_check.h"
 
+#include "app/headless.h"
 #include "game/game.h"
 #include "save/save_file.h"
 
@@ -23,16 +24,6 @@ public:
     Answer messageBox(std::string_view, std::string_view, Buttons) override { return Answer::Ok; }
 };
 
-class Nowhere final : public Shell {
-public:
-    void open(std::string_view, std::string_view, int) override {}
-};
-
-class Still final : public TimeOfDay {
-public:
-    std::uint32_t millisecondsOfDay() override { return 1234; }
-};
-
 bool sameSaved(const PetState& a, const PetState& b) {
     return a.Fit == b.Fit && a.Fed == b.Fed && a.Mod == b.Mod && a.Int == b.Int && a.Wis == b.Wis && a.Doc == b.Doc &&
            a.Fat == b.Fat && a.timer == b.timer && a.money == b.money && a.pill == b.pill && a.drug == b.drug &&
@@ -51,10 +42,10 @@ bool checkSaveBytes(std::string_view bytes) {
     if (renderSave(rewritten, loaded.state) != rewritten) return false;
 
     // The game loads it and plays on.
-    Still clock;
+    SteppingTimeOfDay clock(1234);
     ClockSeededRandom rng(clock);
     Quiet dialogs;
-    Nowhere shell;
+    NoShell shell;
     Bytes slot(bytes);
     Game g({rng, dialogs, shell, nullptr, &slot});
     g.LoadClick();

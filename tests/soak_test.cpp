@@ -8,21 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/headless.h"
 #include "game/game.h"
 
 namespace pet {
 namespace {
-
-class SimulatedTimeOfDay final : public TimeOfDay {
-public:
-    std::uint32_t millisecondsOfDay() override { return ms = (ms + 13) % 86400000u; }
-    std::uint32_t ms = 0;
-};
-
-class NoShell final : public Shell {
-public:
-    void open(std::string_view, std::string_view, int) override {}
-};
 
 // The save slot, in memory.
 class MemorySlot final : public SaveSlot {
@@ -123,7 +113,7 @@ private:
         completed_[static_cast<std::size_t>(depth_)] = false;
         const i32 before = g_.s.timer;
         const std::int64_t started = ticks_++;
-        clock_.ms += static_cast<std::uint32_t>(g_.w.GlobalTimer.interval);
+        clock_.advance(static_cast<std::uint32_t>(g_.w.GlobalTimer.interval));
         g_.GlobalTimerTimer();
         // One tick for this one and each that ran inside its boxes.
         check(g_.s.timer == add(before, static_cast<i32>(ticks_ - started)), "the clock did not advance by one a tick");
@@ -161,7 +151,7 @@ private:
     }
 
     std::mt19937_64 driver_;
-    SimulatedTimeOfDay clock_;
+    SteppingTimeOfDay clock_{0, 13};
     ClockSeededRandom rng_;
     NoShell shell_;
     MemorySlot slot_;
