@@ -3,7 +3,7 @@
 # that are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
   qt6-base-dev libxkbcommon-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
   xvfb xauth)
 
