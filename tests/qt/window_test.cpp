@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -319,6 +320,28 @@ TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {
     game().GlobalTimerTimer();
     win->render();
     EXPECT_EQ(static_cast<LabelView*>(view(game().w.Money))->text(), QStringLiteral("7"));
+}
+
+// A box shown by the tick must let further ticks run in its event loop.
+TEST(GameTimer, FiresAgainInsideItsOwnHandlerOnceItTookAFreshId) {
+    int fired = 0;
+    int nested = 0;
+    GameTimer* self = nullptr;
+    GameTimer timer([&] {
+        if (++fired > 1) {
+            ++nested;
+            return;
+        }
+        self->takeFreshId();
+        QEventLoop box;  // what a modal box runs
+        QTimer::singleShot(200, &box, &QEventLoop::quit);
+        box.exec();
+    });
+    self = &timer;
+    timer.follow(true, 10);
+    QTest::qWait(300);
+    timer.follow(false, 10);
+    EXPECT_GE(nested, 5);
 }
 
 TEST(ErrorDisplay, EndsAMessageWithAFullStopUnlessItEndsInPunctuation) {

@@ -1,9 +1,9 @@
 // A timer that follows one of the model's timers.
 //
-// The desktop does not deliver a timer's event again while that timer's
-// handler runs, yet a message box shown by the tick must let further ticks
-// run in its event loop, as the game expects. So before such a box the timer
-// takes a fresh id, which the box's loop is free to fire.
+// A message box shown by the tick must let further ticks run in its event
+// loop, as the game expects. Some event dispatchers do not deliver a timer's
+// event again while that timer's handler runs; so before such a box the timer
+// takes a fresh id, which the box's loop is free to fire on any of them.
 #pragma once
 
 #include <functional>
