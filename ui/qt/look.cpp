@@ -1,5 +1,7 @@
 #include "ui/qt/look.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QPalette>
 #include <QProxyStyle>
@@ -47,10 +49,21 @@ QColor toQColor(TColor c) {
 }
 
 QFont modelFont(FontFace face, int pixelHeight, bool bold) {
+    // The window uses a handful of fonts; each is resolved once.
+    struct Cached {
+        FontFace face;
+        int pixelHeight;
+        bool bold;
+        QFont font;
+    };
+    static std::vector<Cached> cache;
+    for (const Cached& c : cache)
+        if (c.face == face && c.pixelHeight == pixelHeight && c.bold == bold) return c.font;
     QFont f(face == FontFace::Comic ? QStringLiteral("Comic Sans MS") : QStringLiteral("MS Sans Serif"));
     f.setPixelSize(pixelHeight);
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferAntialias);
+    cache.push_back({face, pixelHeight, bold, f});
     return f;
 }
 
