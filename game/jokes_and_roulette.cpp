@@ -1,5 +1,5 @@
 // Telling the pet a joke, and Russian roulette.
-#include "app/text_tables.h"
+#include "game/text_tables.h"
 #include "game/game.h"
 
 namespace pet {

@@ -1,6 +1,6 @@
 // What the substances in the body do: wearing off, the effects of every tenth
 // tick, vomiting, and medicine.
-#include "app/text_tables.h"
+#include "game/text_tables.h"
 #include "game/game.h"
 
 namespace pet {

@@ -1,7 +1,7 @@
 // One tick of game time: three game minutes.
 #include <cstdio>
 
-#include "app/text_tables.h"
+#include "game/text_tables.h"
 #include "game/game.h"
 
 namespace pet {

@@ -1,6 +1,6 @@
 #include "actions_support.h"
 
-#include "app/text_tables.h"
+#include "game/text_tables.h"
 
 namespace pet::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/text_tables.h"
+#include "game/text_tables.h"
 
 namespace pet {
 
