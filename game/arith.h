@@ -1,4 +1,4 @@
-// 32-bit arithmetic of the game, as the original platform does it.
+// The game's arithmetic: 32-bit integers and x87 floating point.
 //
 // Stats, counters and money are signed 32-bit integers that wrap around on
 // overflow. Plain C++ signed overflow is undefined behaviour, so every
@@ -39,13 +39,19 @@ constexpr std::uint32_t magnitude(i32 n) {
     return n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
 }
 
-// Float products are computed in extended precision (a 64-bit significand on
-// x86, as the original's floating-point unit had) and stored truncated toward
+// Float products are computed in extended precision, with the 64-bit
+// significand of the x87 floating-point unit, and stored truncated toward
 // zero. The truncated value is taken as a 64-bit integer and its low 32 bits
-// are kept, which is what assigning such a result to a 32-bit field did on
-// the original platform. NaN and values beyond the 64-bit range give 0 rather
-// than undefined behaviour.
+// are kept, which is what storing such a result in a 32-bit field does on
+// x86. NaN and values beyond the 64-bit range give 0 rather than undefined
+// behaviour.
 using real = long double;
+static_assert(std::numeric_limits<real>::digits == 64, "the game's rules need the x87 extended format");
+
+// A fractional factor of the rules: the double nearest to the decimal
+// constant, widened. 0.7 is 0.69999999999999995559 as a double, so 30 × 0.7
+// is 20.9999999999999986677 in extended precision and stores as 20.
+constexpr real frac(double c) { return static_cast<real>(c); }
 
 inline i32 truncToI32(real x) {
     if (std::isnan(x)) return 0;
@@ -53,5 +59,9 @@ inline i32 truncToI32(real x) {
     if (x >= lim || x <= -lim) return 0;
     return wrap(static_cast<std::int64_t>(x));
 }
+
+// v × c with a fractional constant c, truncated: the one rule of every
+// fractional product the game stores.
+inline i32 times(i32 v, double c) { return truncToI32(static_cast<real>(v) * frac(c)); }
 
 }  // namespace pet

@@ -33,7 +33,7 @@ void Game::deathStep() {
             epitaph =
                 "†††  Твоё зверьё пожелтело, обблевалось и захлебнулось продуктами своего пищеварения  †††\nБолезни "
                 "сейчас не редкость, к тому же когда жрёшь дофига и немерено.";
-        const real substances = 3.0L * s.beer + 3.0L * s.drug + static_cast<real>(s.cafe) + 1.8L * s.pill;
+        const real substances = 3.0L * s.beer + 3.0L * s.drug + static_cast<real>(s.cafe) + frac(1.8) * s.pill;
         if (substances > 30)
             epitaph = "†††  Твоё зверьё посинело, обблевалось и переколбасилось по полу  †††\nВрачи поставили диагноз : "
                       "Передоз в теле.";

@@ -35,7 +35,7 @@ void Game::WorkWorkerClick() {
         return refuse("Нам хилые пончики не нужны. \nИди метлой махай или в теннис играй.\n(Сила<66)", "Иди на...",
                       nullptr);
     if (s.Fat < 25 || s.beer > 4) return refuse("Иди проспись.\nПотом приходи.", "Пошёл на...", nullptr);
-    s.Mod = truncToI32(static_cast<real>(s.Mod) * 0.9L);
+    s.Mod = times(s.Mod, 0.9);
     startProcess(pkLoader, 160);
 }
 

@@ -54,13 +54,13 @@ void Game::btPlayRussianRouletteClick() {
     }
     s.say("Ааa a а ууч !!! :(", clMaroon);
     const i32 kept = 10 + r(41);  // percent of the health
-    s.Fit = sub(truncToI32(static_cast<double>(kept) * 0.01 * static_cast<double>(s.Fit)), 10);
+    s.Fit = sub(truncToI32(static_cast<real>(kept) * frac(0.01) * static_cast<real>(s.Fit)), 10);
     s.Fed = sub(s.Fed, 30 + r(20));
     s.Int = sub(s.Int, r(add(s.Int / 5, 10)));
     s.Wis = sub(s.Wis, add(s.Wis / 5, 10));
     s.Mod = sub(s.Mod, 50);
     s.Doc = sub(s.Doc, 10);
-    if (s.Fat > 0) s.Fat = truncToI32(static_cast<double>(s.Fat) * 0.1);
+    if (s.Fat > 0) s.Fat = times(s.Fat, 0.1);
     // The bullet hole moves on from where it is.
     w.RedHole.top = add(w.RedHole.top, r(6) - 1);
     w.RedHole.left = add(w.RedHole.left, r(9) - 4);

@@ -19,8 +19,6 @@ private:
     Game& g_;
 };
 
-i32 times(i32 v, double f) { return truncToI32(static_cast<double>(v) * f); }
-
 }  // namespace
 
 void Game::btPlayGameOnPCClick() {
@@ -47,7 +45,7 @@ void Game::btPlayGameOnPCClick() {
         s.Fit = sub(s.Fit, 15 + r(11));
         s.Fit = times(s.Fit, 0.7);
         s.Fat = sub(s.Fat, 25);
-        s.Mod = truncToI32(static_cast<double>(s.Mod) - (static_cast<double>(s.Mod) * 0.25 + 30));
+        s.Mod = truncToI32(static_cast<real>(s.Mod) - (static_cast<real>(s.Mod) * frac(0.25) + 30));
         s.Wis = add(s.Wis, 8);
         s.Doc = add(s.Doc, 10);
         return;

@@ -47,7 +47,7 @@ void Game::substancesWearOff() {
 
 void Game::tenthTickEffects() {
     // The mood lift of alcohol and drugs.
-    s.Mod = truncToI32(static_cast<real>(s.Mod) + 1.5L * static_cast<real>(s.beer) + static_cast<real>(s.drug));
+    s.Mod = truncToI32(static_cast<real>(s.Mod) + frac(1.5) * s.beer + static_cast<real>(s.drug));
     s.Fed = sub(s.Fed, s.beer / 3);
     s.Int = sub(s.Int, s.beer / 5);
     if (s.beer > 0) w.LabelAlco.fontColor = clGreen;
@@ -83,7 +83,7 @@ void Game::tenthTickEffects() {
 
 void Game::Vomit(const char* text) {
     s.Mod = sub(s.Mod, mul(4, s.beer));
-    s.Mod = truncToI32(static_cast<real>(s.Mod) * 0.9L);
+    s.Mod = times(s.Mod, 0.9);
     s.Fed = sub(s.Fed, add(s.beer / 2, 10));
     s.Fit = sub(s.Fit, r(add(s.beer / 3, 2)));
     s.Fat = sub(s.Fat, s.beer);

@@ -125,7 +125,7 @@ i32 Game::RobberyChance() const {
     S = add(S, div(sub(s.Fed, 80), 40));
     S = add(S, div(sub(s.Mod, 50), 30));
     const i32 V = add(sub(mul(add(S / 3, 10), 15), mul(s.robb, 10)), 10);
-    return truncToI32(static_cast<real>(V) * 0.55L);
+    return times(V, 0.55);
 }
 
 void Game::showRobberyChance() {

@@ -40,7 +40,7 @@ void Game::ReadBookClick() {
     // The price, about 4/11 of the intellect plus 5 dollars, in extended
     // precision: the factor is the double nearest to 2/11, a hair above it.
     constexpr double twoElevenths = 0.18181818181818182;
-    const real price = 2.0L * static_cast<real>(s.Int) * static_cast<real>(twoElevenths) + 5.0L;
+    const real price = 2.0L * static_cast<real>(s.Int) * frac(twoElevenths) + 5.0L;
     s.money = truncToI32(static_cast<real>(s.money) - price);
     s.book = add(s.book, (s.Int > 20) + (s.Int > 50) + (s.Int > 80));
     startProcess(pkLearning, 50);

@@ -97,7 +97,7 @@ bool Game::robberyEffects() {
         s.Wis = add(s.Wis, r(10));
         return true;
     }
-    const i32 a = r(truncToI32(static_cast<real>(p) * 3.33L + 300.0L)) / 2;
+    const i32 a = r(truncToI32(static_cast<real>(p) * frac(3.33) + 300.0L)) / 2;
     const i32 b = add(sub(r(add(mul(4, p), 200)), p), 100);
     const i32 loot = r(2) == 1 ? a : b;
     char text[160];

@@ -19,6 +19,8 @@ TEST_F(Outings, TheComputerClub) {
         {"too strong to be beaten", 80, 0, 12, {5, 2, 1, 0}, pkFun, 0, 79, nullptr},
         {"beaten, 20 dollars", 50, 0, 20, {0, 100, 10}, pkIdle, -125, 17, "Подонки блин ;("},
         {"beaten every time", 0, 27, 100, {50, 10, 0}, pkIdle, 75, -10, "Подонки блин ;("},
+        // 30 × 0.7 is a hair under 21 in extended precision (21 in double).
+        {"beaten down to 30, then 20", 45, 0, 20, {0, 100, 0}, pkIdle, -125, 20, "Подонки блин ;("},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -86,6 +88,8 @@ TEST_F(Outings, TheBrothel) {
         {"no pleasure", 200, 34, 0, 50, Answer::No, {}, pkIdle, 100, 10, 50, 2},
         {"unprotected, lucky", 200, 50, 0, 50, Answer::No, {0, 0, 5, 1}, pkFun, 100, 60, 50, 1},
         {"unprotected, caught something", 200, 50, 0, 50, Answer::No, {0, 0, 5, 0}, pkFun, 100, 20, 7, 2},
+        // 20 × 0.15 is a hair under 3 in extended precision (3 in double).
+        {"caught something at Fit 20", 200, 50, 0, 20, Answer::No, {0, 0, 5, 0}, pkFun, 100, 20, 2, 2},
         {"too drunk to remember", 200, 50, 4, 50, Answer::Yes, {0, 0, 0, 5, 0}, pkFun, 70, 20, 7, 3},
     };
     for (const Case& c : cases) {
@@ -117,15 +121,19 @@ TEST_F(Outings, TheDiscoHoldsTheClockAndReleasesItOnEveryWayOut) {
         i32 money, beer, Fit, Doc;
         Answer crackers;
         std::initializer_list<i32> draws;
-        i32 kind, moneyAfter, beerAfter;
+        i32 kind, moneyAfter, beerAfter, FitAfter;
         const char* lastCaption;
     };
     const Case cases[] = {
-        {"no money", 83, 3, 50, 50, Answer::No, {}, pkIdle, 83, 3, "Обломчик"},
-        {"a fever", 100, 3, 9, 50, Answer::No, {}, pkIdle, 16, 5, "Хреново сходил"},
-        {"came drunk", 100, 8, 50, 50, Answer::No, {}, pkIdle, 40, 8, "Хреново сходил"},
-        {"dances, with crackers and a report", 200, 3, 80, 50, Answer::Yes, {0, 0, 4, 2, 0}, pkFun, 104, 5, "Рапорт"},
-        {"dances, no report at Doc 30", 100, 6, 80, 34, Answer::No, {0, 0, 0, 2, 0}, pkFun, 40, 6, "А как-же закусон"},
+        {"no money", 83, 3, 50, 50, Answer::No, {}, pkIdle, 83, 3, 50, "Обломчик"},
+        {"a fever", 100, 3, 9, 50, Answer::No, {}, pkIdle, 16, 5, 9, "Хреново сходил"},
+        {"came drunk", 100, 8, 50, 50, Answer::No, {}, pkIdle, 40, 8, 50, "Хреново сходил"},
+        {"dances, with crackers and a report", 200, 3, 80, 50, Answer::Yes, {0, 0, 4, 2, 0}, pkFun, 104, 5, 80,
+         "Рапорт"},
+        {"dances, no report at Doc 30", 100, 6, 80, 34, Answer::No, {0, 0, 0, 2, 0}, pkFun, 40, 6, 80,
+         "А как-же закусон"},
+        // A cold at Fit 30: 30 × 0.7 is a hair under 21 in extended precision, so 20 - 7.
+        {"dances and catches a cold", 100, 3, 30, 50, Answer::No, {0, 0, 4, 2, 0, 4}, pkFun, 16, 5, 13, "Б.Л.И.Н."},
     };
     for (bool paused : {false, true}) {
         for (const Case& c : cases) {
@@ -148,6 +156,7 @@ TEST_F(Outings, TheDiscoHoldsTheClockAndReleasesItOnEveryWayOut) {
             EXPECT_EQ(g.s.procKind, c.kind);
             EXPECT_EQ(g.s.money, c.moneyAfter);
             EXPECT_EQ(g.s.beer, c.beerAfter);
+            EXPECT_EQ(g.s.Fit, c.FitAfter);
             ASSERT_FALSE(dialogs.shown.empty());
             EXPECT_EQ(dialogs.shown.back().caption, c.lastCaption);
         }
