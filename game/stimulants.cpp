@@ -90,7 +90,7 @@ void Game::VodkaClick() {
     if (s.Mod < 0) s.Mod = add(s.Mod, 40);
     const i32 vigour = r(s.Fat) / 6;
     s.Mod = add(s.Mod, add(add(vigour, r(mul(s.beer, 6))), 50));
-    s.Fed = sub(s.Fed, r(truncToI32(static_cast<real>(s.beer) * 2.5L)));
+    s.Fed = sub(s.Fed, r(times(s.beer, 2.5)));
     s.Fat = sub(s.Fat, r(add(s.beer, 10)));
     mixingDamage(3);
 }
@@ -143,13 +143,15 @@ void Game::EuthanasyClick() {
     s.thoughtHold = 8;
     const Answer a = dialogs().messageBox(
         "Вы действительно хотите ширнуть Пухтяша изюмопаралитеческим павидлом?", "Эвтаназия?", Buttons::YesNo);
-    if (a != Answer::Yes) return;  // the player changed their mind: nothing happens
-    dialogs().messageBox(
-        "Изюмопаралитеческое павидло (ИПП) является смертельным реагентом.\nВступая в химическую реакцию с "
-        "хлебобулочными изделиями, вызывает\nострые крахмально-мучные заболевания в мякишной области пухтяшей.\nВ "
-        "результате приводит к летальному подгоранию внешней части корки и\nплесенным наростам по всей поверхности "
-        "пухтяша.",
-        "Эвтаназия", Buttons::Ok);
+    // Yes brings the reagent's description first; the overdose follows
+    // whatever the answer.
+    if (a == Answer::Yes)
+        dialogs().messageBox(
+            "Изюмопаралитеческое павидло (ИПП) является смертельным реагентом.\nВступая в химическую реакцию с "
+            "хлебобулочными изделиями, вызывает\nострые крахмально-мучные заболевания в мякишной области "
+            "пухтяшей.\nВ результате приводит к летальному подгоранию внешней части корки и\nплесенным наростам по "
+            "всей поверхности пухтяша.",
+            "Эвтаназия", Buttons::Ok);
     s.drug = add(s.drug, add(10, r(10)));
     restart(s.drugClock, 12);
     s.pill = add(s.pill, add(10, r(10)));

@@ -182,39 +182,38 @@ TEST_F(Care, ASleepOfNoLengthStillEndsAtTheNextTick) {
     EXPECT_EQ(g.w.GlobalTimer.interval, 1000);
 }
 
-TEST_F(Care, EuthanasiaAnsweredNoChangesNothingButTheRemark) {
-    dialogs.answers = {Answer::No};
-    g.EuthanasyClick();
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(g.s.thoughtText, "ТЫ ЧЁ ЗАДУМАЛ? 8|");
-    EXPECT_EQ(g.s.thoughtHold, 8);
-    EXPECT_EQ(g.s.pill + g.s.drug + g.s.beer + g.s.cafe, 0);
-    EXPECT_EQ(g.w.Face.brush, clYellow);
-    EXPECT_TRUE(g.s.guardianAngel);
-    EXPECT_EQ(rng.drawn(), 0u);
-}
-
-TEST_F(Care, EuthanasiaAnsweredYesOverdosesThePet) {
-    dialogs.answers = {Answer::Yes};
-    g.s.beerClock = 33;
-    rng.set({1, 2, 3, 4});
-    g.EuthanasyClick();
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].caption, "Эвтаназия?");
-    EXPECT_EQ(dialogs.shown[1].caption, "Эвтаназия");
-    EXPECT_EQ(dialogs.shown[1].buttons, Buttons::Ok);
-    EXPECT_EQ(g.s.drug, 11);
-    EXPECT_EQ(g.s.pill, 12);
-    EXPECT_EQ(g.s.beer, 13);
-    EXPECT_EQ(g.s.cafe, 14);
-    EXPECT_EQ(g.s.drugClock, 12);
-    EXPECT_EQ(g.s.pillClock, 8);
-    EXPECT_EQ(g.s.beerClock, 33);
-    EXPECT_EQ(g.s.cafeClock, 8);
-    EXPECT_EQ(g.w.Face.brush, 6029274u);
-    EXPECT_FALSE(g.s.guardianAngel);
-    EXPECT_TRUE(g.w.menu.GuardianAngel.checked);
-    expectDrawsUsed();
+// The overdose follows whatever the answer; Yes only adds the reagent's box.
+TEST_F(Care, EuthanasiaOverdosesThePetWhateverTheAnswer) {
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        SetUp();
+        dialogs.answers = {answer};
+        g.s.beerClock = 33;
+        g.w.Face.brush = clYellow;
+        rng.set({1, 2, 3, 4});
+        g.EuthanasyClick();
+        EXPECT_EQ(g.s.thoughtText, "ТЫ ЧЁ ЗАДУМАЛ? 8|");
+        EXPECT_EQ(g.s.thoughtHold, 8);
+        ASSERT_EQ(dialogs.shown.size(), answer == Answer::Yes ? 2u : 1u);
+        EXPECT_EQ(dialogs.shown[0].caption, "Эвтаназия?");
+        EXPECT_EQ(dialogs.shown[0].buttons, Buttons::YesNo);
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(dialogs.shown[1].caption, "Эвтаназия");
+            EXPECT_EQ(dialogs.shown[1].buttons, Buttons::Ok);
+        }
+        EXPECT_EQ(g.s.drug, 11);
+        EXPECT_EQ(g.s.pill, 12);
+        EXPECT_EQ(g.s.beer, 13);
+        EXPECT_EQ(g.s.cafe, 14);
+        EXPECT_EQ(g.s.drugClock, 12);
+        EXPECT_EQ(g.s.pillClock, 8);
+        EXPECT_EQ(g.s.beerClock, 33);
+        EXPECT_EQ(g.s.cafeClock, 8);
+        EXPECT_EQ(g.w.Face.brush, 6029274u);
+        EXPECT_FALSE(g.s.guardianAngel);
+        EXPECT_TRUE(g.w.menu.GuardianAngel.checked);
+        expectDrawsUsed();
+    }
 }
 
 }  // namespace
