@@ -96,6 +96,9 @@ void Game::NewGameClick() {
     s.book = 0;
     SetGameSpeed(false);
     w.GlobalTimer.enabled = true;
+    // The clock may have stopped in the hidden half of its blink (paused, or
+    // a dead pet); the new game's clock must be seen.
+    w.TimeLabel.visible = true;
     w.AnimateTimer.enabled = true;
     w.PageControl1.enabled = true;
 }
@@ -138,6 +141,7 @@ void Game::MaximizeAllClick() {
     s.GrowthNotice = 10;
     SetGameSpeed(false);
     w.GlobalTimer.enabled = true;
+    w.TimeLabel.visible = true;
 }
 
 void Game::setNumber(std::string& caption, i32 value) {

@@ -121,5 +121,23 @@ TEST_F(NewGame, MaxFillsTheStatsAndStartsOnlyTheGameClock) {
     EXPECT_FALSE(g.w.PageControl1.enabled);
 }
 
+// A clock stopped in the hidden half of its blink, paused or after a death,
+// is shown again by every command that starts the clock anew.
+TEST_F(NewGame, AStoppedClockHiddenByItsBlinkIsShownAgain) {
+    void (Game::*const starts[])() = {&Game::NewGameClick, &Game::DifficultyHIGHClick,
+                                      &Game::DifficultyLOWClick, &Game::MaximizeAllClick};
+    for (auto start : starts) {
+        g.NewGameClick();
+        g.Pause1Click();
+        g.FeelingsClick();
+        g.FeelingsClick();
+        if (g.w.TimeLabel.visible) g.FeelingsClick();
+        ASSERT_FALSE(g.w.TimeLabel.visible);
+        (g.*start)();
+        EXPECT_TRUE(g.w.GlobalTimer.enabled);
+        EXPECT_TRUE(g.w.TimeLabel.visible);
+    }
+}
+
 }  // namespace
 }  // namespace pet::test
