@@ -1,5 +1,5 @@
-// Colour values in the original toolkit's encoding (0x00BBGGRR), with the
-// system colours as their numbered placeholders. The Qt layer maps them.
+// Colour values of the game in its Windows encoding (0x00BBGGRR), with the
+// system colours as their numbered placeholders. Each desktop shell maps them.
 #pragma once
 
 #include <cstdint>
