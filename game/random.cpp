@@ -53,6 +53,7 @@ i32 ClockSeededRandom::next() {
 }
 
 i32 ScriptedRandom::next() {
+    trace_ += '.';
     if (pos_ < draws_.size()) return draws_[pos_++];
     ++overrun_;
     return 0;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "game/arith.h"
@@ -63,26 +64,30 @@ private:
 
 // For tests: returns the given draws in order and counts them. Running past
 // the script is a test failure waiting to be noticed, so it records that and
-// returns 0.
+// returns 0. The trace places the reseeds among the draws: "R..R.R" is a
+// reseed, two draws, a reseed, a draw and a reseed.
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<i32> draws) : draws_(draws) {}
     void push(i32 draw) { draws_.push_back(draw); }
-    void set(std::initializer_list<i32> draws) { draws_ = draws; pos_ = 0; overrun_ = 0; }
+    // A new script; the trace starts anew with it.
+    void set(std::initializer_list<i32> draws) { draws_ = draws; pos_ = 0; overrun_ = 0; trace_.clear(); }
     i32 next() override;
-    void reseed() override { ++reseeds_; }
+    void reseed() override { ++reseeds_; trace_ += 'R'; }
 
     std::size_t drawn() const { return pos_ + overrun_; }
     std::size_t left() const { return draws_.size() - pos_; }
     std::size_t overrun() const { return overrun_; }
     std::size_t reseeds() const { return reseeds_; }
+    const std::string& trace() const { return trace_; }
 
 private:
     std::vector<i32> draws_;
     std::size_t pos_ = 0;
     std::size_t overrun_ = 0;
     std::size_t reseeds_ = 0;
+    std::string trace_;
 };
 
 }  // namespace pet

@@ -204,7 +204,9 @@ TEST_F(Face, TheFaceGrowsAndShrinksAboutItsCentre) {
 }
 
 TEST_F(Face, FirstStepWithTheStartingStepsKeepsTheDesignedFace) {
-    g.s.Fit = 30;  // steps (-1, -1), as the memory holds at start
+    ASSERT_EQ(g.s.faceFitStep, -1);  // the memory at start
+    ASSERT_EQ(g.s.faceFedStep, -1);
+    g.s.Fit = 20;  // (20 - 40) / 15 and (25 - 40) / 10 are both -1: a face of 91 if it were sized
     g.s.Fed = 25;
     g.FeelingsClick();
     EXPECT_EQ(g.w.Face.width, 93);

@@ -40,8 +40,22 @@ TEST_F(Tick, ChargesTheDailyExpenseAtSixInTheEvening) {
 
 TEST_F(Tick, ReseedsThreeTimesAndDrawsNothingOnAQuietTick) {
     tickTo(1);
-    EXPECT_EQ(rng.reseeds(), 3u);
-    EXPECT_EQ(rng.drawn(), 0u);
+    EXPECT_EQ(rng.trace(), "RRR");
+}
+
+// The reseeds fall at the tick's start, before the process effects and before
+// the end tests: hunger draws after the first, the punishment after the
+// second, and the dying pet's epitaph after the third.
+TEST_F(Tick, ReseedsBeforeTheDriftTheProcessAndTheEndTests) {
+    g.s.GrowthNotice = 10;
+    g.s.pillClock = g.s.drugClock = g.s.cafeClock = g.s.beerClock = g.s.robbClock = 30;
+    g.s.procKind = pkPunish;
+    g.s.procEnd = 100;
+    g.s.Fit = -6;
+    rng.set({10, 0, 0, 0});
+    tickTo(4);
+    EXPECT_EQ(rng.trace(), "R.R..R.");
+    EXPECT_FALSE(g.w.GlobalTimer.enabled);
 }
 
 TEST_F(Tick, DriftsTheStatsAtTheirPeriods) {

@@ -115,8 +115,28 @@ TEST_F(Robbery, ALowChanceIsSpottedAndEscapesByWits) {
 }
 
 TEST_F(Robbery, NoChanceMeansCaptureWhateverTheWitsAndTheTickEndsThere) {
+    // Knowledge above the panel's cap, so that a panel refresh would show.
+    setStats({0, 0, 0, 100, 130, 0, 0});
+    g.s.robb = 30;  // a chance below 1
+    g.w.AnimateTimer.enabled = false;
+    g.w.Label7.caption = g.w.CurrentProcType.caption = g.w.School.caption = "?";
+    lastTick({50, 0});
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].caption, "Аминь");
+    EXPECT_EQ(g.s.Fit, -10);
+    EXPECT_TRUE(g.w.RedHole.visible);
+    // The tick ended with the capture: no panel refresh, no captions, no
+    // third reseed, and the face is not restarted.
+    EXPECT_EQ(g.s.Wis, 130);
+    EXPECT_EQ(g.w.Label7.caption, "?");
+    EXPECT_EQ(g.w.CurrentProcType.caption, "?");
+    EXPECT_EQ(g.w.School.caption, "?");
+    EXPECT_EQ(rng.trace(), "RR.....");
+    EXPECT_FALSE(g.w.AnimateTimer.enabled);
+
+    SetUp();
     setStats({0, 0, 0, 100, 100, 0, 0});
-    g.s.robb = 15;  // a chance below 1
+    g.s.robb = 30;
     i32 timerInside = 0;
     i32 kindInside = -1;
     dialogs.whileOpen = [&](std::size_t) {
