@@ -53,12 +53,16 @@ TEST_F(Care, DosesActAtOnce) {
         std::initializer_list<i32> draws;
         std::array<i32, 7> after;  // Fit, Fed, Mod, Int, Wis, Doc, Fat
         i32 pill, drug, beerAfter, cafe;
+        i32 Doc = 50;
     };
     const Case cases[] = {
         // Medicine heals an eighth of what is missing; with no alcohol the mixing draw is made all the same.
         {"medicine, sober", &Game::PillClick, 20, 50, 50, 0, {7, 20, 4, 3, 4}, {30, 38, 45, 48, 50, 47, 50}, 3, 0, 0, 0},
         {"medicine with a beer", &Game::PillClick, 20, 50, 50, 1, {7, 20, 4, 3, 4}, {25, 38, 45, 48, 50, 47, 50}, 3, 0, 1, 0},
         {"medicine at full health", &Game::PillClick, 100, 50, 50, 0, {0, 0, 0, 0, 0}, {100, 40, 50, 49, 50, 50, 50}, 3, 0, 0, 0},
+        // Obedience 30 takes its medicine without the spit-out draw.
+        {"medicine at Doc 30", &Game::PillClick, 20, 50, 50, 0, {7, 20, 4, 3, 4}, {30, 38, 45, 48, 50, 27, 50}, 3, 0, 0, 0,
+         30},
         {"drug", &Game::DrugClick, 50, 50, 50, 0, {2, 3, 5, 2, 1}, {48, 50, 69, 45, 48, 55, 100}, 0, 3, 0, 0},
         {"drug, no vigor left", &Game::DrugClick, 50, 50, 0, 0, {0, 0, 0, 0, 0}, {48, 50, 69, 48, 50, 50, 0}, 0, 3, 0, 0},
         // A bad mood is lifted first; random(0) for the mixing makes no draw.
@@ -74,6 +78,7 @@ TEST_F(Care, DosesActAtOnce) {
         g.s.Mod = c.Mod;
         g.s.Fat = c.Fat;
         g.s.beer = c.beer;
+        g.s.Doc = c.Doc;
         rng.set(c.draws);
         (g.*c.click)();
         EXPECT_EQ(stats(), c.after);
@@ -146,6 +151,7 @@ TEST_F(Care, GymAndSleepStartTheirProcesses) {
         {"sleep, hungry", &Game::SleepClick, 9, 50, 50, 50, 100, pkIdle, 0, "Жрааа-аа-а-ать Хааа-аа-а-чу-у-у ..."},
         {"sleep, a fairy tale first", &Game::SleepClick, 10, -1, 79, 50, 100, pkIdle, 0, "Расска-а-а-ажи  скааа-а-азку ..."},
         {"sleep, obedient", &Game::SleepClick, 10, -1, 80, 20, 100, pkSleep, 80, ""},
+        {"sleep, content at Mod 0", &Game::SleepClick, 10, 0, 79, 50, 100, pkSleep, 50, ""},
         {"sleep, exhausted", &Game::SleepClick, 50, 50, 50, -20, 100, pkSleep, 120, ""},
         {"sleep, rested", &Game::SleepClick, 50, 50, 50, 100, 100, pkSleep, 1, ""},
         {"sleep, over-rested", &Game::SleepClick, 50, 50, 50, 104, 100, pkSleep, 1, ""},

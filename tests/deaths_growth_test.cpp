@@ -44,6 +44,8 @@ TEST_F(Deaths, TheLastCauseTestedWritesTheEpitaph) {
         {"overeating", {-7, 110, 50, 50, 50, 50, 50}, 0, 0, 0, pkIdle, {0},
          "†††  Твоё зверьё пожелтело, обблевалось и захлебнулось продуктами своего пищеварения  †††\nБолезни "
          "сейчас не редкость, к тому же когда жрёшь дофига и немерено."},
+        {"Fed 101 is no overeating", {-7, 101, 50, 50, 50, 50, 50}, 0, 0, 0, pkIdle, {0},
+         "†††  Твоё зверьё покрылось пятнами, облезло и сдохло   †††\nБолезни сейчас не редкость...."},
         {"overeating, 30 is no overdose", {-7, 110, 50, 50, 50, 50, 50}, 10, 0, 0, pkIdle, {0},
          "†††  Твоё зверьё пожелтело, обблевалось и захлебнулось продуктами своего пищеварения  †††\nБолезни "
          "сейчас не редкость, к тому же когда жрёшь дофига и немерено."},
@@ -113,6 +115,34 @@ TEST_F(Growth, LevelsComeOneATickAndHoldTheClock) {
     EXPECT_EQ(g.s.GrowthNotice, 3);
     EXPECT_TRUE(held);
     EXPECT_TRUE(g.w.GlobalTimer.enabled);
+}
+
+// Each level at its thresholds exactly, and not with any one stat a point short.
+TEST_F(Growth, EachLevelAtItsThresholdsAndOnePointShort) {
+    const std::array<i32, 7> thresholds[] = {
+        {20, 30, 20, 5, 5, 10, 15},   {50, 80, 60, 15, 15, 25, 40},  {60, 80, 70, 20, 25, 40, 50},
+        {70, 90, 80, 40, 50, 60, 60}, {80, 100, 90, 65, 75, 80, 70}, {93, 100, 90, 93, 100, 90, 90},
+    };
+    for (i32 level = 1; level <= 6; ++level) {
+        const auto& at = thresholds[level - 1];
+        for (std::size_t shortOf = 0; shortOf <= at.size(); ++shortOf) {  // at.size(): none short
+            SetUp();
+            SCOPED_TRACE(testing::Message() << "level " << level << ", short of stat " << shortOf);
+            g.s.GrowthNotice = level - 1;
+            auto stats = at;
+            if (shortOf < stats.size()) --stats[shortOf];
+            setStats(stats);
+            tickAt(1, {});
+            if (shortOf < stats.size()) {
+                EXPECT_TRUE(dialogs.shown.empty());
+                EXPECT_EQ(g.s.GrowthNotice, level - 1);
+            } else {
+                ASSERT_EQ(dialogs.shown.size(), 1u);
+                EXPECT_EQ(dialogs.shown[0].caption, "Level " + std::to_string(level));
+                EXPECT_EQ(g.s.GrowthNotice, level);
+            }
+        }
+    }
 }
 
 TEST_F(Growth, VictoryNeedsMoreThanFifteenHundredDollars) {

@@ -38,6 +38,23 @@ TEST_F(Substances, LevelsWearOffByTheirClocks) {
     }
 }
 
+// All five due in one tick draw in the order pill, drug, cafe, beer, robb.
+TEST_F(Substances, LevelsDueTogetherDrawInTheirOrder) {
+    g.s.Int = 80;
+    g.s.pill = 5;
+    g.s.drug = 5;
+    g.s.cafe = 9;
+    g.s.beer = 8;
+    g.s.robb = 5;
+    g.s.pillClock = g.s.drugClock = g.s.cafeClock = g.s.beerClock = g.s.robbClock = 0;
+    tickAt(1, {5, 9, 2, 1, 0});
+    EXPECT_EQ(g.s.pill, 3);  // 5 - (5 / 5 + 1)
+    EXPECT_EQ(g.s.drug, 5);  // 5 - (1 - 9 / 9)
+    EXPECT_EQ(g.s.cafe, 6);  // 9 - (2 % 4 + 1)
+    EXPECT_EQ(g.s.beer, 6);  // 8 - (1 % 3 + 1)
+    EXPECT_EQ(g.s.robb, 4);  // 5 - (0 % 3 + 1)
+}
+
 TEST_F(Substances, TheHardGameSobersUpAtOnce) {
     g.DifficultyHIGHClick();
     g.s.GrowthNotice = 10;
