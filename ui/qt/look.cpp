@@ -71,7 +71,9 @@ void applyLook() {
     // The nearest free faces of the two fonts the window was designed with.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                                                  QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    // The bubble's face must draw every remark alone: a casual, hand-lettered
+    // face with Latin and Russian letters, digits and a real bold.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Fantasque Sans Mono"));
 
     QStyle* base = QStyleFactory::create(QStringLiteral("Windows"));
     if (base == nullptr) base = QStyleFactory::create(QStringLiteral("Fusion"));
