@@ -203,6 +203,64 @@ TEST_F(Window, HintsReachTheStatusBar) {
     menu->close();
 }
 
+// The bar follows the highlighted menu item, submenu parents included, also
+// when the highlight comes back from a submenu; the widget under the resting
+// mouse cannot wipe it, and takes the bar back once the menu closes.
+TEST_F(Window, MenuHintsWinOverTheRestingMouseUntilTheMenuCloses) {
+    const WindowModel& m = game().w;
+    const Menu& menu = m.menu;
+    mouseTo({300, 150});
+    mouseTo({276 + 46, 28 + 10});  // on the face
+    ASSERT_EQ(m.sbBar.caption, "Пухтяш");
+
+    key(Qt::Key_O, Qt::AltModifier);  // "&Oпции", opened from the keyboard
+    QMenu* options = win->action(menu.Options1)->menu();
+    ASSERT_TRUE(options->isVisible());
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, menu.StopProc1.hint) << "the first item's hint";
+    QEvent leave(QEvent::Leave);  // what the desktop sends as the menu takes the mouse
+    QCoreApplication::sendEvent(view(m.Face), &leave);
+    EXPECT_EQ(m.sbBar.caption, menu.StopProc1.hint) << "kept through the face's leave";
+    const auto press = [](Qt::Key k) {
+        QTest::keyClick(QApplication::activePopupWidget(), k);
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Down);
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint);  // "Скорость игры"
+    press(Qt::Key_Right);
+    EXPECT_EQ(m.sbBar.caption, menu.N2000ms1.hint);
+    press(Qt::Key_Left);
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint) << "back from the submenu";
+    for (int i = 0; i < 2; ++i) press(Qt::Key_Down);
+    EXPECT_EQ(m.sbBar.caption, menu.N13.hint);  // "Настройки подсказки"
+    press(Qt::Key_Right);
+    EXPECT_EQ(m.sbBar.caption, "") << "HintsOFF has none";
+    press(Qt::Key_Escape);
+    EXPECT_EQ(m.sbBar.caption, menu.N13.hint);
+    press(Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(m.sbBar.caption, "Пухтяш") << "the face under the mouse";
+
+    mouseTo({300, 150});  // the bare window
+    EXPECT_EQ(m.sbBar.caption, "");
+    key(Qt::Key_P, Qt::AltModifier);  // "Иг&pа"
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, menu.New.hint);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, "");
+
+    // A submenu parent under the mouse, its submenu opening by itself.
+    key(Qt::Key_O, Qt::AltModifier);
+    QTest::mouseMove(options, options->actionGeometry(win->action(menu.N12)).center());
+    QTest::qWait(500);
+    EXPECT_TRUE(win->action(menu.N12)->menu()->isVisible());
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint);
+    press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
+}
+
 TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
     const int height = win->height();
     key(Qt::Key_S, Qt::ControlModifier);
