@@ -261,6 +261,53 @@ TEST_F(Window, MenuHintsWinOverTheRestingMouseUntilTheMenuCloses) {
     press(Qt::Key_Escape);
 }
 
+// Tab visits the page control and the controls of the shown page in their
+// designed order, entering the meals at the checked one; the arrow keys move
+// the choice within the meals.
+TEST_F(Window, TabFollowsTheDesignedOrderAndArrowsMoveWithinTheMeals) {
+    const WindowModel& m = game().w;
+    auto* tabs = static_cast<PageControlView*>(view(m.PageControl1))->tabs();
+    const auto name = [&](QWidget* w) -> std::string {
+        return w == tabs ? "PageControl1" : w != nullptr ? w->objectName().toStdString() : "none";
+    };
+    const auto press = [](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, mods);
+        QCoreApplication::processEvents();
+    };
+    // The stops one Tab after another from `first`, round to it again.
+    const auto round = [&](const Widget& first) {
+        view(first)->setFocus(Qt::OtherFocusReason);
+        std::string stops = name(QApplication::focusWidget());
+        for (int i = 0; i < 30; ++i) {
+            press(Qt::Key_Tab);
+            if (QApplication::focusWidget() == view(first)) break;
+            stops += " " + name(QApplication::focusWidget());
+        }
+        return stops;
+    };
+    EXPECT_EQ(round(m.PageControl1), "PageControl1") << "no stops before the first game";
+
+    key(Qt::Key_F2);
+    EXPECT_EQ(round(m.Feed), "Feed Fitness Pill Drug Beer Sleep RB5 Cafe Vodka PageControl1");
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(name(QApplication::focusWidget()), "Vodka") << "backwards from Feed";
+
+    view(m.RB5)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Down);
+    EXPECT_EQ(name(QApplication::focusWidget()), "RB6");
+    EXPECT_TRUE(m.RB6.checked);
+    EXPECT_FALSE(m.RB5.checked);
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    EXPECT_EQ(name(QApplication::focusWidget()), "RB4");
+    EXPECT_TRUE(m.RB4.checked);
+    EXPECT_EQ(round(m.Feed), "Feed Fitness Pill Drug Beer Sleep RB4 Cafe Vodka PageControl1");
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(round(m.Teach), "Teach Punish School ReadBook PageControl1");
+}
+
 TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
     const int height = win->height();
     key(Qt::Key_S, Qt::ControlModifier);
