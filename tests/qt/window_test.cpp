@@ -156,6 +156,47 @@ TEST_F(Window, MenuItemsCarryTheirCaptionsShortcutsAndMarks) {
     EXPECT_TRUE(win->action(m.N1000ms1)->font().bold());
 }
 
+// The mark of a radio item is a dot, as round one way as the other; that of
+// a switch is a tick, which is not.
+TEST_F(Window, SpeedItemsAreMarkedWithADotAndSwitchesWithATick) {
+    const Menu& m = game().w.menu;
+    // The dark pixels of an item's mark: the box at the item's left as wide
+    // as the item is high.
+    const auto mark = [this](const MenuItem& parent, const MenuItem& item) {
+        QMenu* menu = win->action(parent)->menu();
+        menu->popup(win->mapToGlobal(QPoint(20, 20)));
+        QTest::qWait(20);
+        const QImage img = menu->grab().toImage();
+        const qreal scale = img.devicePixelRatio();
+        const QRect row = menu->actionGeometry(win->action(item));
+        const QRect box(qRound(row.x() * scale), qRound(row.y() * scale), qRound(row.height() * scale),
+                        qRound(row.height() * scale));
+        menu->close();
+        QImage out(box.size(), QImage::Format_Mono);
+        out.fill(0);
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < box.width(); ++x)
+                if (qGray(img.pixel(box.x() + x, box.y() + y)) < 100) out.setPixel(x, y, 1);
+        return out;
+    };
+    // Dark pixels whose mirror image across the mark's middle is light.
+    const auto lopsided = [](const QImage& img) {
+        int left = img.width(), right = -1, n = 0, off = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelIndex(x, y)) left = std::min(left, x), right = std::max(right, x), ++n;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = left; x <= right; ++x)
+                off += img.pixelIndex(x, y) && !img.pixelIndex(left + right - x, y);
+        return n == 0 ? -1.0 : double(off) / n;
+    };
+    const QImage dot = mark(m.N12, m.N1000ms1);
+    const QImage tick = mark(m.Options1, m.GuardianAngel);
+    EXPECT_GE(lopsided(dot), 0.0);
+    EXPECT_LT(lopsided(dot), 0.1);
+    EXPECT_GT(lopsided(tick), 0.3);
+}
+
 TEST_F(Window, ShortcutsWorkBeforeTheFirstGameWhileTheTabsDoNot) {
     const WindowModel& m = game().w;
     auto* tabs = static_cast<PageControlView*>(view(m.PageControl1))->tabs();
