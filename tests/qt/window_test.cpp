@@ -396,23 +396,50 @@ TEST_F(Window, ShiftCtrlAltOnTheBackgroundRevealsMax) {
     EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
 }
 
-TEST_F(Window, TheMouthIsDrawnFromTheModelAndSurvivesRepaints) {
+// The mouth on the screen: which rows are red in its middle column, one for
+// each arc at its depth, and how far the red reaches up and down. A smile
+// hangs from the anchor row y0 down to y0 + d - 1, the widest to the last row
+// of Bevel1; a frown rises from y0 - 1 up to y0 - d, the deepest to its first
+// row; a depth of 0 is a straight line along y0. Repaints keep it.
+TEST_F(Window, TheMouthSmilesOrFrownsAsDeepAsTheMoodAndSurvivesRepaints) {
     key(Qt::Key_F2);
-    QTest::qWait(500);  // one animation step
-    ASSERT_TRUE(game().w.mouth.visible);
-    const auto redPixels = [this] {
-        const QImage img = view(game().w.Bevel1)->grab().toImage();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QColor c = img.pixelColor(x, y);
-                n += c.red() > 200 && c.green() < 120 && c.blue() < 120;
-            }
-        return n;
+    struct Case { i32 mood; std::vector<int> middle; int top, bottom; };
+    const Case cases[] = {
+        {120, {98, 123}, 84, 123},  // d1 15, d2 40: the widest smile
+        {60, {90, 103}, 84, 103},   // 7, 20
+        {6, {82, 84}, 82, 84},      // 0, 2: a line and a slight frown
+        {-10, {69, 79}, 69, 83},    // -5, -15: the deepest frown
     };
-    EXPECT_GT(redPixels(), 40);
-    win->repaint();
-    EXPECT_GT(redPixels(), 40);
+    const WindowModel& w = game().w;
+    const auto rows = [this, &w](std::vector<int>& middle, int& top, int& bottom) {
+        const QImage img = win->centralWidget()->grab().toImage();
+        ASSERT_EQ(img.devicePixelRatio(), 1.0);
+        const QRect area(w.Bevel1.left, w.Bevel1.top, w.Bevel1.width, w.Bevel1.height);
+        middle.clear();
+        top = 1000, bottom = -1;
+        for (int y = area.top() - 2; y <= area.bottom() + 2; ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.red() < 200 || c.green() > 127 || c.blue() > 100) continue;
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                if (x == w.mouth.x0 + 19) middle.push_back(y);
+            }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mood);
+        game().s.Mod = c.mood;
+        win->act([this] { game().FeelingsClick(); });
+        ASSERT_EQ(w.mouth.y0, 84);
+        std::vector<int> middle;
+        int top = 0, bottom = 0;
+        rows(middle, top, bottom);
+        EXPECT_EQ(middle, c.middle);
+        EXPECT_EQ(top, c.top);
+        EXPECT_EQ(bottom, c.bottom);
+        win->repaint();
+        rows(middle, top, bottom);
+        EXPECT_EQ(middle, c.middle) << "after a repaint";
+    }
 }
 
 TEST_F(Window, F3SavesAndF4LoadsInTheCurrentDirectory) {

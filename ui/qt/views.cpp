@@ -116,12 +116,13 @@ void BevelView::paintEvent(QPaintEvent*) {
     if (!mouth_.visible) return;
     // Window coordinates to ours. The arc of depth d is half of the ellipse
     // that fills the pixels from x0 to x0 + 39 across and from y0 - d to
-    // y0 + d - 1 down: the lower half for a smile, the upper one for a frown.
-    // So the widest smile ends on the bevel's last row and the deepest frown
-    // starts on its first. The pen runs through the pixels' centres.
+    // y0 + d - 1 down: the lower half for a smile (rows y0 to y0 + d - 1), the
+    // upper one for a frown (rows y0 - d to y0 - 1). So the widest smile ends
+    // on the bevel's last row and the deepest frown starts on its first. The
+    // pen runs through the pixels' centres.
     p.translate(-x(), -y());
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(pen_, 1.0));
+    p.setPen(QPen(pen_, 1.0, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     const qreal left = mouth_.x0 + 0.5;
     for (const i32 d : {mouth_.d1, mouth_.d2}) {
