@@ -19,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "game/text_tables.h"
 #include "ui/qt/look.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/views.h"
@@ -123,6 +124,31 @@ TEST_F(Window, WidgetsStandWhereTheyWereDesigned) {
     EXPECT_LT(z.indexOf(view(m.Shape1)), z.indexOf(view(m.ShapeBoubles0)));
     EXPECT_LT(z.indexOf(view(m.Thought)), z.indexOf(view(m.PageControl1)));
     save("before-game");
+}
+
+// The bubble draws every remark in the one face chosen for it, which has
+// all its letters, bold and 13 pixels high; the designed text fits the
+// designed bubble.
+TEST_F(Window, TheBubbleDrawsEachRemarkInOneBoldFaceAndTheDesignedTextFits) {
+    const WindowModel& m = game().w;
+    const QFont font = modelFont(m.Thought.face, m.Thought.fontHeight, m.Thought.bold);
+    const QFontInfo face(font);
+    EXPECT_TRUE(face.family() == QStringLiteral("Fantasque Sans Mono") || face.family() == QStringLiteral("Comic Sans MS"))
+        << face.family().toStdString();
+    EXPECT_TRUE(face.bold());
+    EXPECT_EQ(face.pixelSize(), 13);
+    std::vector<std::string> remarks = {m.Thought.caption, "Нихачу-у ... Пашёл нафиг! С Новым Годом!",
+                                        "Чё ГЛЮК какой-то нашел#%ERROR@ :)", std::string(kWebSite) + " ЭТА КРУТА! :)",
+                                        "Всё зашибись!!! :)", "ZZZzzz...", "Мне клёво!", "Лааа-а-ай лааа-ай лалала-ай!!",
+                                        "Не хочу учиться - хочу пивом упиться >:)", "Таааак, ещё подход :0"};
+    remarks.insert(remarks.end(), highThoughts.begin(), highThoughts.end());
+    const QFontMetrics metrics(font);
+    for (const std::string& remark : remarks)
+        for (const QChar c : QString::fromStdString(remark))
+            EXPECT_TRUE(c.isSpace() || metrics.inFont(c)) << remark << ": " << QString(c).toStdString();
+    const QRect text = view(m.Thought)->geometry();
+    EXPECT_EQ(text.width(), metrics.horizontalAdvance(QString::fromStdString(m.Thought.caption)));
+    EXPECT_LE(text.right() + 1, m.ShapeBoubles0.left + m.ShapeBoubles0.width) << "within the bubble's body";
 }
 
 TEST_F(Window, MenuItemsCarryTheirCaptionsShortcutsAndMarks) {
