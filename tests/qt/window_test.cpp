@@ -487,16 +487,21 @@ TEST_F(Window, F3SavesAndF4LoadsInTheCurrentDirectory) {
 
 // Drawn sharp at any scale: the window is exactly the scale times its design
 // size, and every shape and text is drawn at the device's resolution.
+// Also leaves pictures of the start-up bubble and of the longest remark.
 TEST_F(Window, ScreenshotAtThisScale) {
     const qreal scale = win->devicePixelRatioF();
+    QDir().mkpath(QStringLiteral("screenshots"));
+    win->grab().save(QStringLiteral("screenshots/start-up-%1x.png").arg(scale));
     key(Qt::Key_F2);
     QTest::qWait(1300);  // a tick and a few animation steps
     const QImage shot = win->grab().toImage();
     EXPECT_EQ(shot.width(), qRound(win->width() * scale));
     const QImage client = win->centralWidget()->grab().toImage();
     EXPECT_EQ(client.size(), QSize(qRound(618 * scale), qRound(233 * scale)));
-    QDir().mkpath(QStringLiteral("screenshots"));
     shot.save(QStringLiteral("screenshots/window-%1x.png").arg(scale));
+    game().s.say("Нихачу-у ... Пашёл нафиг! С Новым Годом!", clMaroon);
+    win->act([this] { game().FeelingsClick(); });
+    win->grab().save(QStringLiteral("screenshots/longest-remark-%1x.png").arg(scale));
 }
 
 TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {
