@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev
-  qt6-base-dev libxkbcommon-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
+  qt6-base-dev libxkbcommon-dev qt6-translations-l10n fonts-liberation fonts-fantasque-sans
   xvfb xauth)
 
 missing=()

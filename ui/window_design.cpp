@@ -287,6 +287,15 @@ std::array<MenuItem*, 7> Menu::speedItems() {
     return {&N2000ms1, &N1000ms1, &N750ms1, &N500ms1, &N250ms1, &N100ms1, &N50ms1};
 }
 
+bool isTabStop(const Widget& w) {
+    switch (w.kind) {
+        case WidgetKind::PageControl:
+        case WidgetKind::Button: return true;
+        case WidgetKind::RadioButton: return w.checked;
+        default: return false;
+    }
+}
+
 std::array<Widget*, 7> WindowModel::statLabels() {
     return {&Label7, &Label8, &Label9, &Label10, &Label11, &Label12, &Label13};
 }

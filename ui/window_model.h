@@ -148,6 +148,12 @@ struct WindowModel {
     std::array<Widget*, 8> meals();
 };
 
+// Whether Tab stops at a widget: at the page control (on its tabs), at a
+// button, and of the radio buttons of one parent, which form one group, only
+// at the checked one; the arrow keys move within the group. Within a parent
+// Tab follows tabOrder. Labels, shapes, bars and the tab pages are no stops.
+bool isTabStop(const Widget& w);
+
 // Texts the window shows before anything changes them.
 inline constexpr const char* kWelcomeHint =
     "Здесь показывается подсказка ! Нажмите F2 чтобы испечь нового Пухтяша !";

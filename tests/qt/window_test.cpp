@@ -19,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "game/text_tables.h"
 #include "ui/qt/look.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/views.h"
@@ -125,6 +126,31 @@ TEST_F(Window, WidgetsStandWhereTheyWereDesigned) {
     save("before-game");
 }
 
+// The bubble draws every remark in the one face chosen for it, which has
+// all its letters, bold and 13 pixels high; the designed text fits the
+// designed bubble.
+TEST_F(Window, TheBubbleDrawsEachRemarkInOneBoldFaceAndTheDesignedTextFits) {
+    const WindowModel& m = game().w;
+    const QFont font = modelFont(m.Thought.face, m.Thought.fontHeight, m.Thought.bold);
+    const QFontInfo face(font);
+    EXPECT_TRUE(face.family() == QStringLiteral("Fantasque Sans Mono") || face.family() == QStringLiteral("Comic Sans MS"))
+        << face.family().toStdString();
+    EXPECT_TRUE(face.bold());
+    EXPECT_EQ(face.pixelSize(), 13);
+    std::vector<std::string> remarks = {m.Thought.caption, "Нихачу-у ... Пашёл нафиг! С Новым Годом!",
+                                        "Чё ГЛЮК какой-то нашел#%ERROR@ :)", std::string(kWebSite) + " ЭТА КРУТА! :)",
+                                        "Всё зашибись!!! :)", "ZZZzzz...", "Мне клёво!", "Лааа-а-ай лааа-ай лалала-ай!!",
+                                        "Не хочу учиться - хочу пивом упиться >:)", "Таааак, ещё подход :0"};
+    remarks.insert(remarks.end(), highThoughts.begin(), highThoughts.end());
+    const QFontMetrics metrics(font);
+    for (const std::string& remark : remarks)
+        for (const QChar c : QString::fromStdString(remark))
+            EXPECT_TRUE(c.isSpace() || metrics.inFont(c)) << remark << ": " << QString(c).toStdString();
+    const QRect text = view(m.Thought)->geometry();
+    EXPECT_EQ(text.width(), metrics.horizontalAdvance(QString::fromStdString(m.Thought.caption)));
+    EXPECT_LE(text.right() + 1, m.ShapeBoubles0.left + m.ShapeBoubles0.width) << "within the bubble's body";
+}
+
 TEST_F(Window, MenuItemsCarryTheirCaptionsShortcutsAndMarks) {
     struct Case { const MenuItem& item; const char* text; const char* shortcut; bool checkable, checked; };
     const Menu& m = game().w.menu;
@@ -154,6 +180,47 @@ TEST_F(Window, MenuItemsCarryTheirCaptionsShortcutsAndMarks) {
     }
     EXPECT_EQ(win->menuBar()->actions().size(), 4);
     EXPECT_TRUE(win->action(m.N1000ms1)->font().bold());
+}
+
+// The mark of a radio item is a dot, as round one way as the other; that of
+// a switch is a tick, which is not.
+TEST_F(Window, SpeedItemsAreMarkedWithADotAndSwitchesWithATick) {
+    const Menu& m = game().w.menu;
+    // The dark pixels of an item's mark: the box at the item's left as wide
+    // as the item is high.
+    const auto mark = [this](const MenuItem& parent, const MenuItem& item) {
+        QMenu* menu = win->action(parent)->menu();
+        menu->popup(win->mapToGlobal(QPoint(20, 20)));
+        QTest::qWait(20);
+        const QImage img = menu->grab().toImage();
+        const qreal scale = img.devicePixelRatio();
+        const QRect row = menu->actionGeometry(win->action(item));
+        const QRect box(qRound(row.x() * scale), qRound(row.y() * scale), qRound(row.height() * scale),
+                        qRound(row.height() * scale));
+        menu->close();
+        QImage out(box.size(), QImage::Format_Mono);
+        out.fill(0);
+        for (int y = 0; y < box.height(); ++y)
+            for (int x = 0; x < box.width(); ++x)
+                if (qGray(img.pixel(box.x() + x, box.y() + y)) < 100) out.setPixel(x, y, 1);
+        return out;
+    };
+    // Dark pixels whose mirror image across the mark's middle is light.
+    const auto lopsided = [](const QImage& img) {
+        int left = img.width(), right = -1, n = 0, off = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelIndex(x, y)) left = std::min(left, x), right = std::max(right, x), ++n;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = left; x <= right; ++x)
+                off += img.pixelIndex(x, y) && !img.pixelIndex(left + right - x, y);
+        return n == 0 ? -1.0 : double(off) / n;
+    };
+    const QImage dot = mark(m.N12, m.N1000ms1);
+    const QImage tick = mark(m.Options1, m.GuardianAngel);
+    EXPECT_GE(lopsided(dot), 0.0);
+    EXPECT_LT(lopsided(dot), 0.1);
+    EXPECT_GT(lopsided(tick), 0.3);
 }
 
 TEST_F(Window, ShortcutsWorkBeforeTheFirstGameWhileTheTabsDoNot) {
@@ -203,6 +270,111 @@ TEST_F(Window, HintsReachTheStatusBar) {
     menu->close();
 }
 
+// The bar follows the highlighted menu item, submenu parents included, also
+// when the highlight comes back from a submenu; the widget under the resting
+// mouse cannot wipe it, and takes the bar back once the menu closes.
+TEST_F(Window, MenuHintsWinOverTheRestingMouseUntilTheMenuCloses) {
+    const WindowModel& m = game().w;
+    const Menu& menu = m.menu;
+    mouseTo({300, 150});
+    mouseTo({276 + 46, 28 + 10});  // on the face
+    ASSERT_EQ(m.sbBar.caption, "Пухтяш");
+
+    key(Qt::Key_O, Qt::AltModifier);  // "&Oпции", opened from the keyboard
+    QMenu* options = win->action(menu.Options1)->menu();
+    ASSERT_TRUE(options->isVisible());
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, menu.StopProc1.hint) << "the first item's hint";
+    QEvent leave(QEvent::Leave);  // what the desktop sends as the menu takes the mouse
+    QCoreApplication::sendEvent(view(m.Face), &leave);
+    EXPECT_EQ(m.sbBar.caption, menu.StopProc1.hint) << "kept through the face's leave";
+    const auto press = [](Qt::Key k) {
+        QTest::keyClick(QApplication::activePopupWidget(), k);
+        QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < 3; ++i) press(Qt::Key_Down);
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint);  // "Скорость игры"
+    press(Qt::Key_Right);
+    EXPECT_EQ(m.sbBar.caption, menu.N2000ms1.hint);
+    press(Qt::Key_Left);
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint) << "back from the submenu";
+    for (int i = 0; i < 2; ++i) press(Qt::Key_Down);
+    EXPECT_EQ(m.sbBar.caption, menu.N13.hint);  // "Настройки подсказки"
+    press(Qt::Key_Right);
+    EXPECT_EQ(m.sbBar.caption, "") << "HintsOFF has none";
+    press(Qt::Key_Escape);
+    EXPECT_EQ(m.sbBar.caption, menu.N13.hint);
+    press(Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(m.sbBar.caption, "Пухтяш") << "the face under the mouse";
+
+    mouseTo({300, 150});  // the bare window
+    EXPECT_EQ(m.sbBar.caption, "");
+    key(Qt::Key_P, Qt::AltModifier);  // "Иг&pа"
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, menu.New.hint);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::qWait(50);
+    EXPECT_EQ(m.sbBar.caption, "");
+
+    // A submenu parent under the mouse, its submenu opening by itself.
+    key(Qt::Key_O, Qt::AltModifier);
+    QTest::mouseMove(options, options->actionGeometry(win->action(menu.N12)).center());
+    QTest::qWait(500);
+    EXPECT_TRUE(win->action(menu.N12)->menu()->isVisible());
+    EXPECT_EQ(m.sbBar.caption, menu.N12.hint);
+    press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
+}
+
+// Tab visits the page control and the controls of the shown page in their
+// designed order, entering the meals at the checked one; the arrow keys move
+// the choice within the meals.
+TEST_F(Window, TabFollowsTheDesignedOrderAndArrowsMoveWithinTheMeals) {
+    const WindowModel& m = game().w;
+    auto* tabs = static_cast<PageControlView*>(view(m.PageControl1))->tabs();
+    const auto name = [&](QWidget* w) -> std::string {
+        return w == tabs ? "PageControl1" : w != nullptr ? w->objectName().toStdString() : "none";
+    };
+    const auto press = [](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, mods);
+        QCoreApplication::processEvents();
+    };
+    // The stops one Tab after another from `first`, round to it again.
+    const auto round = [&](const Widget& first) {
+        view(first)->setFocus(Qt::OtherFocusReason);
+        std::string stops = name(QApplication::focusWidget());
+        for (int i = 0; i < 30; ++i) {
+            press(Qt::Key_Tab);
+            if (QApplication::focusWidget() == view(first)) break;
+            stops += " " + name(QApplication::focusWidget());
+        }
+        return stops;
+    };
+    EXPECT_EQ(round(m.PageControl1), "PageControl1") << "no stops before the first game";
+
+    key(Qt::Key_F2);
+    EXPECT_EQ(round(m.Feed), "Feed Fitness Pill Drug Beer Sleep RB5 Cafe Vodka PageControl1");
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(name(QApplication::focusWidget()), "Vodka") << "backwards from Feed";
+
+    view(m.RB5)->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Down);
+    EXPECT_EQ(name(QApplication::focusWidget()), "RB6");
+    EXPECT_TRUE(m.RB6.checked);
+    EXPECT_FALSE(m.RB5.checked);
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    EXPECT_EQ(name(QApplication::focusWidget()), "RB4");
+    EXPECT_TRUE(m.RB4.checked);
+    EXPECT_EQ(round(m.Feed), "Feed Fitness Pill Drug Beer Sleep RB4 Cafe Vodka PageControl1");
+
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(round(m.Teach), "Teach Punish School ReadBook PageControl1");
+}
+
 TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
     const int height = win->height();
     key(Qt::Key_S, Qt::ControlModifier);
@@ -250,23 +422,50 @@ TEST_F(Window, ShiftCtrlAltOnTheBackgroundRevealsMax) {
     EXPECT_TRUE(view(game().w.MaximizeAll)->isVisible());
 }
 
-TEST_F(Window, TheMouthIsDrawnFromTheModelAndSurvivesRepaints) {
+// The mouth on the screen: which rows are red in its middle column, one for
+// each arc at its depth, and how far the red reaches up and down. A smile
+// hangs from the anchor row y0 down to y0 + d - 1, the widest to the last row
+// of Bevel1; a frown rises from y0 - 1 up to y0 - d, the deepest to its first
+// row; a depth of 0 is a straight line along y0. Repaints keep it.
+TEST_F(Window, TheMouthSmilesOrFrownsAsDeepAsTheMoodAndSurvivesRepaints) {
     key(Qt::Key_F2);
-    QTest::qWait(500);  // one animation step
-    ASSERT_TRUE(game().w.mouth.visible);
-    const auto redPixels = [this] {
-        const QImage img = view(game().w.Bevel1)->grab().toImage();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QColor c = img.pixelColor(x, y);
-                n += c.red() > 200 && c.green() < 120 && c.blue() < 120;
-            }
-        return n;
+    struct Case { i32 mood; std::vector<int> middle; int top, bottom; };
+    const Case cases[] = {
+        {120, {98, 123}, 84, 123},  // d1 15, d2 40: the widest smile
+        {60, {90, 103}, 84, 103},   // 7, 20
+        {6, {82, 84}, 82, 84},      // 0, 2: a line and a slight frown
+        {-10, {69, 79}, 69, 83},    // -5, -15: the deepest frown
     };
-    EXPECT_GT(redPixels(), 40);
-    win->repaint();
-    EXPECT_GT(redPixels(), 40);
+    const WindowModel& w = game().w;
+    const auto rows = [this, &w](std::vector<int>& middle, int& top, int& bottom) {
+        const QImage img = win->centralWidget()->grab().toImage();
+        ASSERT_EQ(img.devicePixelRatio(), 1.0);
+        const QRect area(w.Bevel1.left, w.Bevel1.top, w.Bevel1.width, w.Bevel1.height);
+        middle.clear();
+        top = 1000, bottom = -1;
+        for (int y = area.top() - 2; y <= area.bottom() + 2; ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.red() < 200 || c.green() > 127 || c.blue() > 100) continue;
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                if (x == w.mouth.x0 + 19) middle.push_back(y);
+            }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mood);
+        game().s.Mod = c.mood;
+        win->act([this] { game().FeelingsClick(); });
+        ASSERT_EQ(w.mouth.y0, 84);
+        std::vector<int> middle;
+        int top = 0, bottom = 0;
+        rows(middle, top, bottom);
+        EXPECT_EQ(middle, c.middle);
+        EXPECT_EQ(top, c.top);
+        EXPECT_EQ(bottom, c.bottom);
+        win->repaint();
+        rows(middle, top, bottom);
+        EXPECT_EQ(middle, c.middle) << "after a repaint";
+    }
 }
 
 TEST_F(Window, F3SavesAndF4LoadsInTheCurrentDirectory) {
@@ -288,16 +487,21 @@ TEST_F(Window, F3SavesAndF4LoadsInTheCurrentDirectory) {
 
 // Drawn sharp at any scale: the window is exactly the scale times its design
 // size, and every shape and text is drawn at the device's resolution.
+// Also leaves pictures of the start-up bubble and of the longest remark.
 TEST_F(Window, ScreenshotAtThisScale) {
     const qreal scale = win->devicePixelRatioF();
+    QDir().mkpath(QStringLiteral("screenshots"));
+    win->grab().save(QStringLiteral("screenshots/start-up-%1x.png").arg(scale));
     key(Qt::Key_F2);
     QTest::qWait(1300);  // a tick and a few animation steps
     const QImage shot = win->grab().toImage();
     EXPECT_EQ(shot.width(), qRound(win->width() * scale));
     const QImage client = win->centralWidget()->grab().toImage();
     EXPECT_EQ(client.size(), QSize(qRound(618 * scale), qRound(233 * scale)));
-    QDir().mkpath(QStringLiteral("screenshots"));
     shot.save(QStringLiteral("screenshots/window-%1x.png").arg(scale));
+    game().s.say("Нихачу-у ... Пашёл нафиг! С Новым Годом!", clMaroon);
+    win->act([this] { game().FeelingsClick(); });
+    win->grab().save(QStringLiteral("screenshots/longest-remark-%1x.png").arg(scale));
 }
 
 TEST_F(Window, AnErrorInAHandlerIsShownAndTheGameGoesOn) {

@@ -3,9 +3,11 @@
 #include <vector>
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace pet::qt {
 
@@ -16,6 +18,21 @@ const QColor kBtnShadow(0x80, 0x80, 0x80);
 const QColor kHighlight(0x0A, 0x24, 0x6A);
 const QColor kGradientActiveCaption(0xA6, 0xCA, 0xF0);
 
+// A dot six pixels across in the middle of the mark's box, in the colour of
+// the item's text.
+void drawMenuDot(const QStyleOptionMenuItem& item, QPainter* p) {
+    const QPalette::ColorGroup group = item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QColor color = item.palette.color(group, item.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                       : QPalette::Text);
+    const QPointF centre = QRectF(item.rect).center();
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setPen(Qt::NoPen);
+    p->setBrush(color);
+    p->drawEllipse(QRectF(centre.x() - 3, centre.y() - 3, 6, 6));
+    p->restore();
+}
+
 // The classic style, with pop-up hints 400 ms after the mouse comes to rest.
 class PetStyle final : public QProxyStyle {
 public:
@@ -25,6 +42,16 @@ public:
         if (hint == SH_ToolTip_WakeUpDelay) return 400;
         if (hint == SH_ToolTip_FallAsleepDelay) return 0;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        // The mark of a radio menu item is a dot.
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == PE_IndicatorMenuCheckMark && item != nullptr && item->checkType == QStyleOptionMenuItem::Exclusive) {
+            drawMenuDot(*item, painter);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         // Tabs as narrow as the classic ones, so that all four fit.
@@ -71,7 +98,9 @@ void applyLook() {
     // The nearest free faces of the two fonts the window was designed with.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                                                  QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    // The bubble's face must draw every remark alone: a casual, hand-lettered
+    // face with Latin and Russian letters, digits and a real bold.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Fantasque Sans Mono"));
 
     QStyle* base = QStyleFactory::create(QStringLiteral("Windows"));
     if (base == nullptr) base = QStyleFactory::create(QStringLiteral("Fusion"));

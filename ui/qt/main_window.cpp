@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -352,6 +353,7 @@ void MainWindow::sync(int index, bool force) {
             if (captionChanged) static_cast<QRadioButton*>(v)->setText(q(m.caption));
             if (force || m.checked != was.checked) {
                 static_cast<QRadioButton*>(v)->setChecked(m.checked);
+                syncFocus(index);
                 changed = true;
             }
             break;
@@ -390,6 +392,20 @@ void MainWindow::sync(int index, bool force) {
     if (changed) was = m;
 }
 
+// Tab stops where the model has them; a control that is no stop still takes
+// the focus from a click or, in a group of radio buttons, from the arrow keys.
+void MainWindow::syncFocus(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    const Widget& m = *game_.w.all()[i];
+    QWidget* v = m.kind == WidgetKind::PageControl ? pages_->tabs() : views_[i];
+    const bool control = m.kind == WidgetKind::PageControl || m.kind == WidgetKind::Button || m.kind == WidgetKind::RadioButton;
+    if (!control) return;
+    const bool inPages = m.kind == WidgetKind::PageControl || pages_->isAncestorOf(v);
+    Qt::FocusPolicy policy = isTabStop(m) ? Qt::StrongFocus : Qt::ClickFocus;
+    if (inPages && !game_.w.PageControl1.enabled) policy = Qt::NoFocus;
+    v->setFocusPolicy(policy);
+}
+
 void MainWindow::render() {
     syncViews();
     syncWindow();
@@ -419,9 +435,8 @@ void MainWindow::syncWindow() {
     if (force || w.PageControl1.enabled != shownPageControlEnabled_) {
         shownPageControlEnabled_ = w.PageControl1.enabled;
         // A disabled page control keeps its look but takes no input and no focus.
-        for (QWidget* child : pages_->findChildren<QWidget*>())
-            child->setFocusPolicy(shownPageControlEnabled_ ? Qt::StrongFocus : Qt::NoFocus);
         pages_->setFocusPolicy(Qt::NoFocus);
+        for (int i = 0; i < kWidgetCount; ++i) syncFocus(i);
     }
     if (w.clientHeight != shownClientHeight_) {
         shownClientHeight_ = w.clientHeight;
@@ -449,16 +464,57 @@ void MainWindow::syncWindow() {
 
 bool MainWindow::event(QEvent* e) {
     if (e->type() == QEvent::StatusTip) {
-        const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
-        game_.DisplayHint(tip.toStdString());
-        afterEvent();
+        showHint(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
 }
 
+void MainWindow::showHint(const QString& hint) {
+    game_.DisplayHint(hint.toStdString());
+    afterEvent();
+}
+
+// Once a menu has closed, or a submenu has closed over its still open parent:
+// the hint of the item highlighted now, or with no menu left open the hint of
+// what the mouse rests on, from the widget under it or the nearest one around
+// it that has a hint.
+void MainWindow::refreshHint() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        if (auto* menu = qobject_cast<QMenu*>(popup); menu != nullptr && menu->activeAction() != nullptr)
+            showHint(menu->activeAction()->statusTip());
+        return;
+    }
+    QString hint;
+    for (QWidget* w = hovered_; w != nullptr; w = w == form_ ? nullptr : w->parentWidget()) {
+        if (!w->statusTip().isEmpty()) {
+            hint = w->statusTip();
+            break;
+        }
+    }
+    showHint(hint);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
     auto* widget = qobject_cast<QWidget*>(watched);
+    const bool inForm = widget != nullptr && (widget == form_ || form_->isAncestorOf(widget));
+    // While a menu is open its items own the bar: a widget that the mouse
+    // leaves because the menu opened over it does not wipe the item's hint.
+    if (e->type() == QEvent::StatusTip && inForm && QApplication::activePopupWidget() != nullptr) return true;
+    // The menu bar, giving up its highlight after its menus have closed,
+    // hands the bar back to what the mouse rests on.
+    if (e->type() == QEvent::StatusTip && watched == menuBar() && QApplication::activePopupWidget() == nullptr &&
+        static_cast<QStatusTipEvent*>(e)->tip().isEmpty()) {
+        refreshHint();
+        return true;
+    }
+    if (inForm && QApplication::activePopupWidget() == nullptr) {
+        // What the mouse rests on: the innermost widget it entered last.
+        if (e->type() == QEvent::Enter) hovered_ = widget;
+        if (e->type() == QEvent::Leave && widget == hovered_) hovered_ = widget == form_ ? nullptr : widget->parentWidget();
+    }
+    if (e->type() == QEvent::Hide && qobject_cast<QMenu*>(watched) != nullptr)
+        QMetaObject::invokeMethod(this, [this] { refreshHint(); }, Qt::QueuedConnection);
     if (widget != nullptr && isInput(e->type()) && !game_.w.PageControl1.enabled &&
         (widget == pages_ || pages_->isAncestorOf(widget)))
         return true;  // no game yet: the tabs and their buttons do not react

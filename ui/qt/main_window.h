@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include "game/game.h"
 #include "ui/qt/desktop_ports.h"
@@ -51,6 +52,9 @@ private:
     void buildMenu();
     void runCommand(Command c, MenuItem* sender);
     void sync(int index, bool force);
+    void syncFocus(int index);
+    void showHint(const QString& hint);
+    void refreshHint();
     void syncViews();
     void syncWindow();
     static constexpr int kFramePeriodMs = 16;
@@ -68,6 +72,7 @@ private:
     Game game_;
 
     QWidget* form_ = nullptr;
+    QPointer<QWidget> hovered_;  // what the mouse rests on
     PageControlView* pages_ = nullptr;
     std::array<QWidget*, kWidgetCount> views_{};
     std::array<Widget, kWidgetCount> shown_{};  // what each view shows now

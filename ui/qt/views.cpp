@@ -1,5 +1,7 @@
 #include "ui/qt/views.h"
 
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
@@ -66,11 +68,24 @@ void ShapeView::setLook(const Widget& m) {
 
 void ShapeView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(brush_);
-    if (penClear_) p.setPen(Qt::NoPen);
-    else p.setPen(QPen(pen_, 1.0));
-    // The outline is centred on the edge pixels, as the classic toolkit draws it.
+    // An outline is one pixel of the design. At a whole-number scale it is
+    // drawn unsmoothed, so that it stays black and sits on the pixel grid;
+    // at a fractional scale smoothing looks better. Shapes without an outline
+    // (the bubble) are always smoothed.
+    const qreal scale = devicePixelRatioF();
+    const bool crisp = !penClear_ && scale == std::round(scale);
+    p.setRenderHint(QPainter::Antialiasing, !crisp);
+    if (penClear_) {
+        p.setPen(Qt::NoPen);
+    } else if (crisp) {
+        QPen pen(pen_, scale);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+    } else {
+        p.setPen(QPen(pen_, 1.0));
+    }
+    // The outline runs along the edge pixels of the box.
     const qreal inset = penClear_ ? 0.0 : 0.5;
     QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     switch (shape_) {
@@ -99,21 +114,24 @@ void BevelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (lowered_) frame3d(p, rect(), true);
     if (!mouth_.visible) return;
-    // Window coordinates to ours; each arc is half of the ellipse of its
-    // depth, the lower half for a smile, the upper one for a frown.
+    // Window coordinates to ours. The arc of depth d is half of the ellipse
+    // that fills the pixels from x0 to x0 + 39 across and from y0 - d to
+    // y0 + d - 1 down: the lower half for a smile (rows y0 to y0 + d - 1), the
+    // upper one for a frown (rows y0 - d to y0 - 1). So the widest smile ends
+    // on the bevel's last row and the deepest frown starts on its first. The
+    // pen runs through the pixels' centres.
     p.translate(-x(), -y());
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(pen_, 1.0));
+    p.setPen(QPen(pen_, 1.0, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
-    const qreal x0 = mouth_.x0 + 0.5;
-    const qreal y0 = mouth_.y0 + 0.5;
+    const qreal left = mouth_.x0 + 0.5;
     for (const i32 d : {mouth_.d1, mouth_.d2}) {
         const qreal depth = std::abs(static_cast<qreal>(d));
         if (depth < 0.5) {
-            p.drawLine(QPointF(x0, y0), QPointF(x0 + 40, y0));
+            p.drawLine(QPointF(left, mouth_.y0 + 0.5), QPointF(left + 39, mouth_.y0 + 0.5));
             continue;
         }
-        const QRectF box(x0, y0 - depth, 40, 2 * depth);
+        const QRectF box(left, mouth_.y0 - depth + 0.5, 39, 2 * depth - 1);
         p.drawArc(box, mouth_.smile ? 180 * 16 : 0, 180 * 16);
     }
 }
