@@ -115,12 +115,14 @@ void BM_SaveRead(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveRead);
 
-// The largest file the game reads: 16 MiB of blank lines (LF, so as many
-// lines as there can be) after a save. Reading it must stay well under a
-// second and within a small multiple of its size in memory.
-std::string largestSave(const PetState& s) {
-    std::string file = renderSave("", s);
-    file.resize(kLargestSave, '\n');
+// The largest file the game reads: a save, then blank lines up to 16 MiB
+// (LF, so as many lines as there can be); in code page 1251 (0) or as
+// UTF-16 (1). Reading it must stay well under a second and within a small
+// multiple of its size in memory.
+std::string largestSave(const PetState& s, bool utf16) {
+    std::string file = renderSave(utf16 ? "\xFF\xFE" : "", s);
+    const std::string line = utf16 ? std::string("\n\0", 2) : std::string("\n");
+    while (file.size() + line.size() <= kLargestSave) file += line;
     return file;
 }
 
@@ -131,24 +133,24 @@ void reportPeak(benchmark::State& state, std::size_t base, std::size_t peak) {
 
 void BM_SaveReadLargest(benchmark::State& state) {
     Rig rig;
-    const std::string file = largestSave(rig.g.s);
+    const std::string file = largestSave(rig.g.s, state.range(0) != 0);
     const std::size_t base = heap::live;
     heap::peak = base;
     for (auto _ : state) benchmark::DoNotOptimize(readSave(file).storedChecksum);
-    // Beyond the file's own bytes, which the reader does not copy.
+    // Beyond the file's own bytes, which the reader copies only to decode UTF-16.
     reportPeak(state, base, heap::peak);
 }
-BENCHMARK(BM_SaveReadLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveReadLargest)->Arg(0)->Arg(1)->ArgName("utf16")->Unit(benchmark::kMillisecond);
 
 void BM_SaveRenderLargest(benchmark::State& state) {
     Rig rig;
-    const std::string file = largestSave(rig.g.s);
+    const std::string file = largestSave(rig.g.s, state.range(0) != 0);
     const std::size_t base = heap::live;
     heap::peak = base;
     for (auto _ : state) benchmark::DoNotOptimize(renderSave(file, rig.g.s).size());
     reportPeak(state, base, heap::peak);
 }
-BENCHMARK(BM_SaveRenderLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveRenderLargest)->Arg(0)->Arg(1)->ArgName("utf16")->Unit(benchmark::kMillisecond);
 
 // LoadClick of the largest file through the disk: reading it whole, then its values.
 void BM_LoadLargestFile(benchmark::State& state) {
@@ -158,7 +160,7 @@ void BM_LoadLargestFile(benchmark::State& state) {
     std::filesystem::current_path(dir);
     Rig rig;
     {
-        const std::string file = largestSave(rig.g.s);
+        const std::string file = largestSave(rig.g.s, state.range(0) != 0);
         std::ofstream(kSaveFileName, std::ios::binary).write(file.data(), static_cast<std::streamsize>(file.size()));
     }
     const std::size_t base = heap::live;
@@ -168,7 +170,7 @@ void BM_LoadLargestFile(benchmark::State& state) {
     std::filesystem::current_path(home);
     std::filesystem::remove_all(dir);
 }
-BENCHMARK(BM_LoadLargestFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLargestFile)->Arg(0)->Arg(1)->ArgName("utf16")->Unit(benchmark::kMillisecond);
 
 // SaveClick and LoadClick through the real file, in a directory of our own.
 void BM_SaveAndLoadFile(benchmark::State& state) {
