@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "save/save_disk.h"
+#include "save/temp_name.h"
 
 namespace pet::disk {
 
@@ -73,17 +74,7 @@ bool isNamed(int fd, const std::string& path) {
 }
 
 constexpr std::string_view kTempEnd = ".tmp";
-constexpr std::size_t kTempRandom = 6;  // the XXXXXX of mkstemps
 
-bool isTempName(std::string_view entry, std::string_view prefix) {
-    if (entry.size() != prefix.size() + kTempRandom + kTempEnd.size()) return false;
-    if (entry.substr(0, prefix.size()) != prefix || entry.substr(entry.size() - kTempEnd.size()) != kTempEnd)
-        return false;
-    const std::string_view random = entry.substr(prefix.size(), kTempRandom);
-    return std::all_of(random.begin(), random.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    });
-}
 
 // Removes the temporary files of saves that were killed. A save holds a lock
 // on its temporary file from creating it to renaming it, so a file that can
@@ -92,7 +83,7 @@ void removeLeftovers(const std::string& folder, const std::string& prefix) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTempName(entry->d_name, prefix)) continue;
+        if (!isTempName<char>(entry->d_name, prefix)) continue;
         const std::string path = folder + "/" + entry->d_name;
         const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
         int fd = ::open(path.c_str(), O_RDONLY | flags);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "save/save_disk.h"
+#include "save/temp_name.h"
 
 namespace pet::disk {
 
@@ -117,17 +118,7 @@ bool finalTarget(std::wstring path, std::wstring& target) {
 }
 
 constexpr std::wstring_view kTempEnd = L".tmp";
-constexpr std::size_t kTempRandom = 6;
 
-bool isTempName(std::wstring_view entry, std::wstring_view prefix) {
-    if (entry.size() != prefix.size() + kTempRandom + kTempEnd.size()) return false;
-    if (entry.substr(0, prefix.size()) != prefix || entry.substr(entry.size() - kTempEnd.size()) != kTempEnd)
-        return false;
-    const std::wstring_view random = entry.substr(prefix.size(), kTempRandom);
-    return std::all_of(random.begin(), random.end(), [](wchar_t c) {
-        return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9');
-    });
-}
 
 // Removes the temporary files of saves that were killed. A save keeps its
 // temporary file open from creating it to renaming it, and nobody can open
@@ -139,7 +130,7 @@ void removeLeftovers(const std::wstring& folder, const std::wstring& prefix) {
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0 ||
-            !isTempName(found.cFileName, prefix))
+            !isTempName<wchar_t>(found.cFileName, prefix))
             continue;
         const std::wstring path = folder + L"\\" + found.cFileName;
         const Handle leftover(::CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,

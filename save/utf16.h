@@ -2,6 +2,7 @@
 // from the UTF-8 the program uses inside.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace pet {
 // UTF-8 would give its number, so that utf8ToUtf16 gives back the very same
 // units: any UTF-16 text makes the round trip unchanged.
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
+// Appends the code point as UTF-8 (surrogates too, as three bytes each).
+void appendUtf8(std::string& out, std::uint32_t codePoint);
 
 // Appends the text as UTF-16 code units to out. Bytes that are no UTF-8
 // become U+FFFD.
