@@ -76,21 +76,4 @@ std::string utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
-unsigned char cp1251Upper(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0) return static_cast<unsigned char>(c - 32);  // а..я
-    if (c == 0xB8) return 0xA8;                                   // ё
-    if (c == 0xA2) return 0xA1;                                   // ў
-    if (c == 0xB3) return 0xB2;                                   // і
-    if (c == 0xB4) return 0xA5;                                   // ґ
-    if (c == 0xBA) return 0xAA;                                   // є
-    if (c == 0xBF) return 0xAF;                                   // ї
-    if (c == 0xBC) return 0xA3;                                   // ј
-    if (c == 0xBE) return 0xBD;                                   // ѕ
-    if (c >= 0x9A && c <= 0x9F && c != 0x9B) return static_cast<unsigned char>(c - 0x10);  // љ њ ќ ћ џ
-    if (c == 0x90) return 0x80;                                   // ђ
-    if (c == 0x83) return 0x81;                                   // ѓ
-    return c;
-}
-
 }  // namespace pet

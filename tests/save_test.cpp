@@ -469,9 +469,7 @@ TEST_F(SaveFileOnDisk, EverySetupLoadsAndSavesSafely) {
              return std::string();
          },
          Load::Loads, "other/game.sav"},
-        {"a dangling link into a folder that exists",
-         link("other/new.sav", [] { fs::create_directory("other");
-             return std::string(); }), Load::Empty,
+        {"a dangling link into a folder that exists", link("other/new.sav", file("other/unrelated.sav")), Load::Empty,
          "other/new.sav"},
         {"a dangling link into a folder that does not", link("nowhere/new.sav"), Load::Empty, nullptr},
         {"a link to itself", link(kSaveFileName), Load::Unreadable, nullptr},
@@ -496,6 +494,7 @@ TEST_F(SaveFileOnDisk, EverySetupLoadsAndSavesSafely) {
          },
          Load::NotASave, nullptr},
         {"a link to a device", link("/dev/zero"), Load::NotASave, nullptr},
+        // Unreadable to the ordinary user, who owns it (root reads anything).
         {"a write-only file",
          [&] {
              file(kSaveFileName)();
