@@ -1,8 +1,12 @@
+// The setups of the disk (links, pipes, permissions, killed saves) are those
+// of POSIX systems; the rest holds everywhere.
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <chrono>
@@ -322,6 +326,20 @@ TEST_F(SaveLoad, AFailedWriteIsAnErrorAndTheGameGoesOn) {
     EXPECT_TRUE(g.w.GlobalTimer.enabled);
 }
 
+std::string contents(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary | std::ios::ate);
+    std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+void put(const fs::path& p, std::string_view bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+#ifndef _WIN32
 // Root passes every permission check. Where the tests run as root, the
 // steps that need a check to bite run as the ordinary user "nobody", in the
 // effective user id only, so that root comes back afterwards.
@@ -350,19 +368,6 @@ private:
     bool failed_ = false;
 };
 
-std::string contents(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary | std::ios::ate);
-    std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-void put(const fs::path& p, std::string_view bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // Everything under a folder, links not followed: each entry's kind and mode,
 // and the bytes of a file or the target of a link.
 void snapshot(const fs::path& root, const fs::path& dir, std::map<std::string, std::string>& out) {
@@ -390,12 +395,14 @@ std::size_t temporaryFiles(const fs::path& dir) {
     return n;
 }
 
+#endif
+
 // The real file, in a directory of the test's own.
 class SaveFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
         home_ = fs::current_path();
-        dir_ = fs::temp_directory_path() / ("puhtyash-save-" + std::to_string(::getpid()) + "-" +
+        dir_ = fs::temp_directory_path() / ("puhtyash-save-" + std::to_string(std::random_device()()) + "-" +
                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
@@ -422,6 +429,7 @@ TEST_F(SaveFileOnDisk, WritesReadsAndReplaces) {
     EXPECT_EQ(entries(), 1u);  // no temporary file left
 }
 
+#ifndef _WIN32
 // What loading and saving do with each thing that may stand under the save's
 // name. Loading never changes the disk; saving writes one file whole or
 // leaves everything as it was.
@@ -701,6 +709,8 @@ TEST_F(SaveFileOnDisk, TwoGamesSavingAtOnceBothEndWithOneWholeFile) {
     expectWhole(contents(kSaveFileName), "; mine\n");
     EXPECT_EQ(entries(), 1u);
 }
+
+#endif  // _WIN32
 
 TEST_F(SaveFileOnDisk, TheGameSavesAndLoadsThroughTheFile) {
     ScriptedRandom rng;
