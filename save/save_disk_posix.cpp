@@ -75,7 +75,6 @@ bool isNamed(int fd, const std::string& path) {
 
 constexpr std::string_view kTempEnd = ".tmp";
 
-
 // Removes the temporary files of saves that were killed. A save holds a lock
 // on its temporary file from creating it to renaming it, so a file that can
 // be locked is a leftover; one that another game is writing cannot be.

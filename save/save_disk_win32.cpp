@@ -119,7 +119,6 @@ bool finalTarget(std::wstring path, std::wstring& target) {
 
 constexpr std::wstring_view kTempEnd = L".tmp";
 
-
 // Removes the temporary files of saves that were killed. A save keeps its
 // temporary file open from creating it to renaming it, and nobody can open
 // it alone meanwhile; a file that can be opened alone is a leftover, and is
