@@ -1,4 +1,5 @@
 // Freezing the pet into the save file and bringing it back.
+#include "game/errors.h"
 #include "game/game.h"
 
 namespace pet {
@@ -11,10 +12,19 @@ void Game::SaveClick() {
     s.thoughtColor = clGradientActiveCaption;
     s.thoughtText = "Клонируемся :)";
     s.thoughtHold = 1;
-    // The keys are written over the file as it stands, keeping whatever else it holds.
+    // The keys are written over the file as it stands, keeping whatever else
+    // it holds. What cannot be read is not written over either, and nothing
+    // is written that the next load would refuse.
     std::string bytes;
-    if (!saves().read(bytes)) bytes.clear();
-    saves().write(renderSave(bytes, s));
+    try {
+        if (!saves().read(bytes)) bytes.clear();
+    } catch (const GameError&) {
+        throw GameError(cannotWriteSaveMessage());
+    }
+    const std::string text = renderSave(bytes, s);
+    if (text.size() > kLargestSave) throw GameError(cannotWriteSaveMessage());
+    bytes = std::string();
+    saves().write(text);
 }
 
 void Game::LoadClick() {
@@ -22,6 +32,8 @@ void Game::LoadClick() {
         dialogs().messageBox("Восстановить Пухтяша из креогенной установки ?", "Загрузка игры", Buttons::YesNo) !=
             Answer::Yes)
         return;
+    // Something that is not a save, or cannot be read, is an error; the
+    // running game stays as it is then too.
     std::string bytes;
     if (!saves().read(bytes)) {
         // Nothing to bring back: the running game stays as it is.

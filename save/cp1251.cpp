@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "save/utf16.h"
+
 namespace pet {
 
 namespace {
@@ -26,19 +28,6 @@ constexpr std::array<std::uint16_t, 128> kHigh = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 char toCp1251(std::uint32_t cp) {
     if (cp < 0x80) return static_cast<char>(cp);
@@ -85,23 +74,6 @@ std::string utf8ToCp1251(std::string_view utf8) {
         i += len;
     }
     return out;
-}
-
-unsigned char cp1251Upper(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0) return static_cast<unsigned char>(c - 32);  // а..я
-    if (c == 0xB8) return 0xA8;                                   // ё
-    if (c == 0xA2) return 0xA1;                                   // ў
-    if (c == 0xB3) return 0xB2;                                   // і
-    if (c == 0xB4) return 0xA5;                                   // ґ
-    if (c == 0xBA) return 0xAA;                                   // є
-    if (c == 0xBF) return 0xAF;                                   // ї
-    if (c == 0xBC) return 0xA3;                                   // ј
-    if (c == 0xBE) return 0xBD;                                   // ѕ
-    if (c >= 0x9A && c <= 0x9F && c != 0x9B) return static_cast<unsigned char>(c - 0x10);  // љ њ ќ ћ џ
-    if (c == 0x90) return 0x80;                                   // ђ
-    if (c == 0x83) return 0x81;                                   // ѓ
-    return c;
 }
 
 }  // namespace pet

@@ -11,8 +11,4 @@ namespace pet {
 std::string utf8ToCp1251(std::string_view utf8);
 std::string cp1251ToUtf8(std::string_view bytes);
 
-// Upper case as the code page's letters have it, Latin and Cyrillic; other
-// bytes stay as they are.
-unsigned char cp1251Upper(unsigned char c);
-
 }  // namespace pet

@@ -1,15 +1,12 @@
 #include "save/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
-#include <limits>
+#include <cstring>
 
-#include "save/cp1251.h"
-
-namespace pet {
+namespace pet::ini {
 
 namespace {
-
-constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -19,109 +16,162 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+// The names the game looks for are ASCII; a byte outside ASCII only ever
+// equals itself, in either code page.
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (cp1251Upper(static_cast<unsigned char>(a[i])) != cp1251Upper(static_cast<unsigned char>(b[i]))) return false;
+        if (upper(a[i]) != upper(b[i])) return false;
     return true;
 }
 
-}  // namespace
-
-std::string_view IniFile::Line::name() const {
-    const std::string_view t = text;
-    if (section) {
-        const std::string_view inner = trim(t);
-        const std::size_t close = inner.find(']');
-        return trim(inner.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+// Splits a text into lines, one call at a time.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : text_(text) {}
+    bool next(Line& line) {
+        if (at_ >= text_.size()) return false;
+        const char* start = text_.data() + at_;
+        const void* nl = std::memchr(start, '\n', text_.size() - at_);
+        line.begin = at_;
+        line.next = nl != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nl) - text_.data()) + 1
+                                  : text_.size();
+        line.end = nl != nullptr ? line.next - 1 : line.next;
+        if (line.end > line.begin && text_[line.end - 1] == '\r') --line.end;
+        at_ = line.next;
+        return true;
     }
-    if (key) return trim(t.substr(0, t.find('=')));
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
+enum class Kind { Blank, Other, Section, Key };
+
+struct Parsed {
+    Kind kind = Kind::Other;
+    std::string_view name;
+};
+
+Parsed parse(std::string_view line) {
+    const std::string_view t = trim(line);
+    if (t.empty()) return {Kind::Blank, {}};
+    if (t.front() == '[') {
+        const std::size_t close = t.find(']');
+        return {Kind::Section, trim(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1))};
+    }
+    const std::size_t eq = t.find('=');
+    if (t.front() == ';' || eq == std::string_view::npos || eq == 0) return {Kind::Other, {}};
+    return {Kind::Key, trim(t.substr(0, eq))};
+}
+
+std::string_view textOf(std::string_view text, const Line& line) {
+    return text.substr(line.begin, line.end - line.begin);
+}
+
+// What a line needs after it before another line can follow.
+std::string_view endingFor(std::string_view text, const Line& line) {
+    const std::string_view end = text.substr(line.end, line.next - line.end);
+    if (end.empty()) return "\r\n";
+    if (end == "\r") return "\n";
     return {};
 }
 
-std::string_view IniFile::Line::value() const {
-    const std::string_view t = text;
+void appendEntry(std::string& out, const Entry& e) { out.append(e.key).append("=").append(e.value).append("\r\n"); }
+
+}  // namespace
+
+Found find(std::string_view text, std::string_view section, std::span<const std::string_view> keys) {
+    Found found;
+    found.keys.resize(keys.size());
+    std::size_t missing = keys.size();
+    Lines lines(text);
+    Line line;
+    while (lines.next(line)) {
+        const Parsed p = parse(textOf(text, line));
+        if (p.kind == Kind::Section) {
+            if (found.section) break;  // the next section: the one sought has ended
+            if (sameName(p.name, section)) {
+                found.section = true;
+                found.tail = line;
+            }
+            continue;
+        }
+        if (!found.section) continue;
+        if (p.kind != Kind::Blank) found.tail = line;
+        if (p.kind != Kind::Key || missing == 0) continue;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!found.keys[i] && sameName(p.name, keys[i])) {
+                found.keys[i] = line;
+                --missing;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+std::string_view value(std::string_view text, const Line& line) {
+    const std::string_view t = textOf(text, line);
     std::string_view v = trim(t.substr(t.find('=') + 1));
     // A value in quotes stands without them.
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) v = v.substr(1, v.size() - 2);
     return v;
 }
 
-IniFile::Line IniFile::classify(std::string text) {
-    Line line;
-    line.text = std::move(text);
-    const std::string_view t = trim(line.text);
-    if (!t.empty() && t.front() == '[') line.section = true;
-    else if (!t.empty() && t.front() != ';' && t.find('=') != std::string_view::npos && t.front() != '=') line.key = true;
-    return line;
-}
-
-IniFile IniFile::parse(std::string_view bytes) {
-    IniFile ini;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        ini.bom_ = true;
-        bytes.remove_prefix(3);
+void update(std::string_view text, std::string_view section, std::span<const Entry> entries, std::string& out) {
+    std::vector<std::string_view> keys;
+    keys.reserve(entries.size());
+    std::size_t added = 0;
+    for (const Entry& e : entries) {
+        keys.push_back(e.key);
+        added += e.key.size() + e.value.size() + 3;
     }
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        ini.lines_.push_back(classify(std::string(line)));
-        if (end == std::string_view::npos) break;
-        bytes.remove_prefix(end + 1);
-    }
-    return ini;
-}
+    const Found found = ini::find(text, section, keys);
+    out.reserve(out.size() + text.size() + added + section.size() + 8);
 
-std::size_t IniFile::findSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].section && sameName(lines_[i].name(), section)) return i;
-    return npos;
-}
-
-std::size_t IniFile::findKey(std::size_t header, std::string_view key) const {
-    for (std::size_t i = header + 1; i < lines_.size() && !lines_[i].section; ++i)
-        if (lines_[i].key && sameName(lines_[i].name(), key)) return i;
-    return npos;
-}
-
-std::optional<std::string_view> IniFile::get(std::string_view section, std::string_view key) const {
-    const std::size_t header = findSection(section);
-    if (header == npos) return std::nullopt;
-    const std::size_t at = findKey(header, key);
-    if (at == npos) return std::nullopt;
-    return lines_[at].value();
-}
-
-void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string text;
-    text.reserve(key.size() + 1 + value.size());
-    text.append(key).append("=").append(value);
-    std::size_t header = findSection(section);
-    if (header == npos) {
-        if (!lines_.empty() && !trim(lines_.back().text).empty()) lines_.push_back(classify(""));
-        std::string head = "[";
-        head.append(section).append("]");
-        lines_.push_back(classify(std::move(head)));
-        lines_.push_back(classify(std::move(text)));
+    if (!found.section) {
+        out.append(text);
+        Line last;
+        bool any = false;
+        for (Lines lines(text); lines.next(last);) any = true;
+        if (any) {
+            out.append(endingFor(text, last));
+            if (!trim(textOf(text, last)).empty()) out.append("\r\n");
+        }
+        out.append("[").append(section).append("]\r\n");
+        for (const Entry& e : entries) appendEntry(out, e);
         return;
     }
-    if (const std::size_t at = findKey(header, key); at != npos) {
-        lines_[at] = classify(std::move(text));
-        return;
-    }
-    // After the section's last key, before the blank lines that part it from the next.
-    std::size_t insert = header + 1;
-    for (std::size_t i = header + 1; i < lines_.size() && !lines_[i].section; ++i)
-        if (!trim(lines_[i].text).empty()) insert = i + 1;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert), classify(std::move(text)));
-}
 
-std::string IniFile::text() const {
-    std::string out;
-    if (bom_) out = "\xEF\xBB\xBF";
-    for (const Line& line : lines_) out.append(line.text).append("\r\n");
-    return out;
+    // The lines replaced, in the order they stand. Every key line is at or
+    // before the tail, so the added keys come after all of them.
+    std::vector<std::size_t> order;
+    order.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (found.keys[i]) order.push_back(i);
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return found.keys[a]->begin < found.keys[b]->begin; });
+    std::size_t at = 0;
+    bool tailReplaced = false;
+    for (const std::size_t i : order) {
+        const Line& l = *found.keys[i];
+        out.append(text.substr(at, l.begin - at));
+        appendEntry(out, entries[i]);
+        at = l.next;
+        tailReplaced = tailReplaced || l.begin == found.tail.begin;
+    }
+    if (order.size() < entries.size()) {
+        out.append(text.substr(at, found.tail.next - at));
+        at = found.tail.next;
+        if (!tailReplaced) out.append(endingFor(text, found.tail));
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (!found.keys[i]) appendEntry(out, entries[i]);
+    }
+    out.append(text.substr(at));
 }
 
 std::optional<int> parseInt32(std::string_view text) {
@@ -137,4 +187,4 @@ std::optional<int> parseInt32(std::string_view text) {
     return value;
 }
 
-}  // namespace pet
+}  // namespace pet::ini

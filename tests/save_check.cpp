@@ -31,6 +31,13 @@ bool sameSaved(const PetState& a, const PetState& b) {
            a.GrowthNotice == b.GrowthNotice;
 }
 
+// The byte-order mark a text starts with, if any.
+std::string_view encodingMark(std::string_view bytes) {
+    for (std::string_view mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"})
+        if (bytes.substr(0, mark.size()) == mark) return mark;
+    return {};
+}
+
 }  // namespace
 
 bool checkSaveBytes(std::string_view bytes) {
@@ -40,6 +47,10 @@ bool checkSaveBytes(std::string_view bytes) {
     const SavedValues back = readSave(rewritten);
     if (!sameSaved(back.state, loaded.state) || back.storedChecksum != saveChecksum(loaded.state)) return false;
     if (renderSave(rewritten, loaded.state) != rewritten) return false;
+    // It stays in its encoding, and grows by no more than the game's own
+    // lines: every other line keeps its bytes and its line end.
+    if (encodingMark(rewritten) != encodingMark(bytes)) return false;
+    if (rewritten.size() > bytes.size() + 4096) return false;
 
     // The game loads it and plays on.
     SteppingTimeOfDay clock(1234);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the save-file loader with libFuzzer for a while (default 120 s),
-# starting from the checked-in corpus; new interesting inputs go to
-# build-fuzz/corpus, crashes to build-fuzz/.
+# starting from the checked-in corpus, with the INI words of
+# tests/fuzz/save.dict and inputs of up to 64 KiB; new interesting inputs go
+# to build-fuzz/corpus, crashes to build-fuzz/.
 #
 #   bash tools/fuzz.sh [seconds]
 set -euo pipefail
@@ -15,4 +16,4 @@ cmake --build build-fuzz --target save_fuzz
 mkdir -p build-fuzz/corpus
 cp -n tests/corpus/save/* build-fuzz/corpus/ 2>/dev/null || true
 cd build-fuzz
-./save_fuzz -max_total_time="$seconds" -max_len=4096 corpus
+./save_fuzz -max_total_time="$seconds" -max_len=65536 -dict=../tests/fuzz/save.dict -print_final_stats=1 corpus
