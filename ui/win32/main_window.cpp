@@ -744,17 +744,16 @@ LRESULT MainWindow::childMessage(HWND from, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return handle(msg, wp, lp);
-        case WM_ERASEBKGND: {
-            RECT r{};
-            GetClientRect(from, &r);
-            FillRect(reinterpret_cast<HDC>(wp), &r, brushOf(clBtnFace));
-            return 1;
-        }
+        case WM_ERASEBKGND:
         case WM_PRINTCLIENT: {
+            // A page shows the tab control's body: its themed look where the
+            // desktop has one, the window's colour where it has none.
+            const auto dc = reinterpret_cast<HDC>(wp);
             RECT r{};
             GetClientRect(from, &r);
-            FillRect(reinterpret_cast<HDC>(wp), &r, brushOf(clBtnFace));
-            return 0;
+            if (IsAppThemed()) DrawThemeParentBackground(from, dc, &r);
+            else FillRect(dc, &r, brushOf(clBtnFace));
+            return msg == WM_ERASEBKGND ? 1 : 0;
         }
         default:
             return DefWindowProcW(from, msg, wp, lp);
