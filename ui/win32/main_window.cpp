@@ -690,6 +690,15 @@ bool MainWindow::preTranslate(MSG& msg) {
         POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
         ClientToScreen(msg.hwnd, &p);
         hover(widgetUnder(msg.hwnd, p));
+        // Told when the mouse leaves this control, to notice it leaving the window.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, msg.hwnd, 0};
+        TrackMouseEvent(&track);
+    } else if (msg.message == WM_MOUSELEAVE || msg.message == WM_NCMOUSEMOVE) {
+        // Off the window, or on its frame or menu bar: no widget's hint.
+        POINT p{};
+        GetCursorPos(&p);
+        HWND under = WindowFromPoint(p);
+        if (msg.message == WM_NCMOUSEMOVE || (under != hwnd_ && !IsChild(hwnd_, under))) hover(-1);
     }
     HWND pages = view(game_.w.PageControl1);
     if (isInput(msg.message) && !game_.w.PageControl1.enabled && (msg.hwnd == pages || IsChild(pages, msg.hwnd))) {
