@@ -285,6 +285,32 @@ TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
     EXPECT_TRUE(IsWindowVisible(view(game().w.sbBar)));
 }
 
+// Moved to a screen of twice the density, everything is laid out again at
+// twice the size, fonts included.
+TEST_F(Window, FollowsAChangeOfScale) {
+    const WindowModel& m = game().w;
+    RECT suggested{};
+    GetWindowRect(win->hwnd(), &suggested);
+    SendMessageW(win->hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(win->dpi(), 192);
+    RECT client{};
+    GetClientRect(win->hwnd(), &client);
+    EXPECT_EQ(client.right, 1236);
+    EXPECT_EQ(client.bottom, 466);
+    for (const Widget* w : {&m.Feed, &m.B7, &m.GroupBox1, &m.LabelAlco, &m.sbBar, &m.TimeLabel}) {
+        SCOPED_TRACE(w->name);
+        RECT r{};
+        GetWindowRect(view(*w), &r);
+        MapWindowPoints(nullptr, GetParent(view(*w)), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, 2 * w->left);
+        EXPECT_EQ(r.top, 2 * w->top);
+        EXPECT_EQ(r.bottom - r.top, 2 * w->height);
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(view(m.Thought), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -26);
+}
+
 TEST_F(Window, TheGameRunsOnBehindAnOpenBoxAndNoKeepsIt) {
     key(VK_F2);
     key('6', true);  // 50 ms a tick

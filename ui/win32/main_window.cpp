@@ -511,9 +511,21 @@ void MainWindow::followTimer(UINT id, const Timer& model, ShownTimer& shown) {
 }
 
 void MainWindow::resizeToModel() {
-    const RECT outer = outerRect(deviceClient(game_.w, dpi_), dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT want = deviceClient(game_.w, dpi_);
+    const RECT outer = outerRect(want, dpi_);
+    int w = outer.right - outer.left;
+    int h = outer.bottom - outer.top;
+    SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame and the menu bar may take other room than reckoned (a menu
+    // bar that wraps, a frame drawn at another scale): the client area is
+    // what must come out right.
+    RECT got{};
+    GetClientRect(hwnd_, &got);
+    if (got.right != want.right || got.bottom != want.bottom) {
+        w += want.right - got.right;
+        h += want.bottom - got.bottom;
+        SetWindowPos(hwnd_, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void MainWindow::syncWindow(bool force) {
@@ -564,10 +576,9 @@ void MainWindow::setDpi(int dpi, const RECT* suggested) {
         SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     if (suggested != nullptr) {
-        const RECT outer = outerRect(deviceClient(game_.w, dpi_), dpi_);
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, outer.right - outer.left, outer.bottom - outer.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    resizeToModel();
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
