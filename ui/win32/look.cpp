@@ -44,10 +44,15 @@ bool installed(const wchar_t* face) {
     return found;
 }
 
-const wchar_t* faceName(FontFace face) {
-    // The two faces the window was designed with; where a desktop lacks the
-    // bubble's hand-written one, its nearest free relative.
-    if (face == FontFace::Window) return L"MS Sans Serif";
+const wchar_t* faceName(FontFace face, int dpi) {
+    // The two faces the window was designed with. The window's one is a
+    // bitmap font made for the design size; drawn larger, its scalable
+    // successor keeps the letters sharp. Where a desktop lacks the bubble's
+    // hand-written face, its nearest free relative.
+    if (face == FontFace::Window) {
+        static const bool successor = installed(L"Microsoft Sans Serif");
+        return dpi != 96 && successor ? L"Microsoft Sans Serif" : L"MS Sans Serif";
+    }
     static const wchar_t* comic = installed(L"Comic Sans MS") ? L"Comic Sans MS"
                                   : installed(L"Comic Neue")  ? L"Comic Neue"
                                                               : L"Comic Sans MS";
@@ -73,7 +78,7 @@ HFONT modelFont(FontFace face, int pixelHeight, bool bold, int dpi) {
     // The texts are Russian: a face, or a variant of it, with Cyrillic letters.
     lf.lfCharSet = RUSSIAN_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(lf.lfFaceName, faceName(face), LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, faceName(face, dpi), LF_FACESIZE);
     HFONT f = CreateFontIndirectW(&lf);
     cache.push_back({face, pixelHeight, bold, dpi, f});
     return f;
