@@ -14,6 +14,3 @@ trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 wine "$@"
-status=$?
-wineserver -w 2>/dev/null
-exit $status
