@@ -1,6 +1,7 @@
 #include "ui/win32/main_window.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -171,13 +172,51 @@ int MainWindow::Measure::textWidth(const Widget& label) {
 
 int MainWindow::textWidthOf(const Widget& label, int dpi) const {
     const std::wstring text = wide(label.caption);
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, modelFont(label.face, label.fontHeight, label.bold, dpi));
+    if (text.empty()) return 0;
+    HFONT font = modelFont(label.face, label.fontHeight, label.bold, dpi);
+    HDC screen = GetDC(hwnd_);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(hwnd_, screen);
+    HGDIOBJ oldFont = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
-    return size.cx;
+    // Some desktops draw a text wider than they measure it (their glyphs
+    // stand at fractional places): the text is drawn once off screen and the
+    // label gets the width its letters really take.
+    const int w = size.cx * 5 / 4 + 8;
+    const int h = std::max<int>(size.cy, 1);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    int width = size.cx;
+    if (bmp != nullptr) {
+        HGDIOBJ oldBmp = SelectObject(dc, bmp);
+        const RECT all{0, 0, w, h};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+        GdiFlush();
+        const auto* px = static_cast<const std::uint32_t*>(bits);
+        for (int x = w - 1; x >= width; --x) {
+            bool ink = false;
+            for (int y = 0; y < h && !ink; ++y) ink = (px[y * w + x] & 0xFFFFFF) != 0xFFFFFF;
+            if (ink) {
+                width = x + 1;
+                break;
+            }
+        }
+        SelectObject(dc, oldBmp);
+        DeleteObject(bmp);
+    }
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    return width;
 }
 
 HWND MainWindow::view(const Widget& w) const {
@@ -407,7 +446,7 @@ void MainWindow::sync(int index, bool force) {
         switch (m.kind) {
             case WidgetKind::Label:
                 if (captionChanged) SetWindowTextW(v, wide(m.caption).c_str());
-                if (m.autoSize) width = lookChanged ? textWidthOf(m, dpi_) : shownWidth_[i];
+                if (m.autoSize) width = captionChanged || fontChanged ? textWidthOf(m, dpi_) : shownWidth_[i];
                 if (lookChanged && !captionChanged) InvalidateRect(v, nullptr, FALSE);
                 changed = lookChanged;
                 break;
