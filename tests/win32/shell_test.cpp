@@ -271,6 +271,27 @@ TEST_F(Window, HintsReachTheStatusBar) {
     EXPECT_EQ(narrow(statusText(bar)), "");
 }
 
+// The clock label pauses on a left press and races on a right one; the
+// alcohol label, inside the group box, answers a click.
+TEST_F(Window, PressesOnLabelsReachTheirHandlers) {
+    const WindowModel& m = game().w;
+    key(VK_F2);
+    mouse(view(m.TimeLabel), WM_LBUTTONDOWN, {2, 2}, MK_LBUTTON);
+    mouse(view(m.TimeLabel), WM_LBUTTONUP, {2, 2});
+    EXPECT_TRUE(m.menu.Pause1.checked);
+    EXPECT_FALSE(m.GlobalTimer.enabled);
+    mouse(view(m.TimeLabel), WM_LBUTTONDOWN, {2, 2}, MK_LBUTTON);
+    mouse(view(m.TimeLabel), WM_LBUTTONUP, {2, 2});
+    EXPECT_FALSE(m.menu.Pause1.checked);
+    mouse(view(m.TimeLabel), WM_RBUTTONDOWN, {2, 2}, MK_RBUTTON);
+    mouse(view(m.TimeLabel), WM_RBUTTONUP, {2, 2});
+    EXPECT_TRUE(m.menu.AccelerateTime1.checked);
+    game().s.beer = 3;
+    mouse(view(m.LabelAlco), WM_LBUTTONDOWN, {2, 2}, MK_LBUTTON);
+    mouse(view(m.LabelAlco), WM_LBUTTONUP, {2, 2});
+    EXPECT_EQ(game().s.thoughtText, "Блээээээээ  :(");
+}
+
 TEST_F(Window, StatusBarSwitchChangesTheWindowHeight) {
     RECT before{};
     GetWindowRect(win->hwnd(), &before);
