@@ -5,7 +5,7 @@
 # root, or through sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth xdotool)
+packages=(cmake ninja-build g++-mingw-w64-x86-64 googletest wine wine64 xvfb xauth x11-utils xdotool)
 
 missing=()
 for p in "${packages[@]}"; do
