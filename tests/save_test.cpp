@@ -411,6 +411,8 @@ protected:
     void TearDown() override {
         fs::current_path(home_);
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        std::error_code ec;  // Windows deletes no read-only file
+        fs::permissions(dir_ / kSaveFileName, fs::perms::owner_write, fs::perm_options::add, ec);
         fs::remove_all(dir_);
     }
     std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {})); }
