@@ -72,5 +72,25 @@ TEST_F(SaveFileOnWindows, TheReadOnlyAttributeKeepsTheSaveAndAHiddenOneIsSavedOv
     EXPECT_EQ(entries(), 1u);
 }
 
+// A temporary file that a killed save left behind goes with the next save;
+// one that another game is writing at that moment stays.
+TEST_F(SaveFileOnWindows, ASaveRemovesTheLeftoversOfKilledSavesButNotABusyOne) {
+    const HANDLE stale = CreateFileW(L".Puhtyash.sav.AbC123.tmp", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(stale, INVALID_HANDLE_VALUE);
+    CloseHandle(stale);
+    const HANDLE busy = CreateFileW(L".Puhtyash.sav.Zz9999.tmp", GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
+                                    CREATE_NEW, 0, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    slot.write("one");
+    EXPECT_FALSE(fs::exists(".Puhtyash.sav.AbC123.tmp"));
+    EXPECT_TRUE(fs::exists(".Puhtyash.sav.Zz9999.tmp"));
+    CloseHandle(busy);
+    slot.write("two");
+    EXPECT_EQ(entries(), 1u);
+    std::string bytes;
+    ASSERT_TRUE(slot.read(bytes));
+    EXPECT_EQ(bytes, "two");
+}
+
 }  // namespace
 }  // namespace pet::test
