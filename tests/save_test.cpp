@@ -334,7 +334,7 @@ std::string contents(const fs::path& p) {
     return bytes;
 }
 
-void put(const fs::path& p, std::string_view bytes) {
+[[maybe_unused]] void put(const fs::path& p, std::string_view bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
