@@ -27,6 +27,11 @@ Game::Game(Ports ports) : ports_(ports) {
     w.Thought.caption.reserve(512);
 }
 
+void Game::run(MenuItem& item) {
+    if (item.command == Command::N1000ms1Click) N1000ms1Click(item);
+    else run(item.command);
+}
+
 void Game::run(Command c) {
     switch (c) {
         case Command::NewGameClick: NewGameClick(); break;

@@ -50,9 +50,11 @@ public:
     std::string epitaph;  // of the last death
     TickObserver* observer = nullptr;
 
-    // Runs the handler of a widget or menu item. Speed items go through
-    // speedItemClick, since the handler needs to know which item it was.
+    // Runs the handler of a widget or menu item.
     void run(Command c);
+    // Runs a menu item's handler with the item as its sender: the speed
+    // items' handler reads which item it was.
+    void run(MenuItem& item);
 
     // New game and the developer button.
     void NewGameClick();

@@ -262,11 +262,8 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::runCommand(Command c, MenuItem* sender) {
-    if (c == Command::N1000ms1Click && sender != nullptr) {
-        act([this, sender] { game_.N1000ms1Click(*sender); });
-        return;
-    }
-    act([this, c] { game_.run(c); });
+    if (sender != nullptr) act([this, sender] { game_.run(*sender); });
+    else act([this, c] { game_.run(c); });
 }
 
 void MainWindow::act(const std::function<void()>& handler) {
