@@ -17,17 +17,8 @@ bash tools/windows.sh --build >/dev/null
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX=${PET_WINEPREFIX:-$(mktemp -d /tmp/wp-bench.XXXXXX)}
 work=$(mktemp -d /tmp/puhtyash-bench.XXXXXX)
-if [ -n "${PET_XDISPLAY:-}" ]; then
-  Xvfb "$PET_XDISPLAY" -screen 0 1280x800x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=$PET_XDISPLAY
-else
-  exec 5> "$work/display"
-  Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -1 "$work/display")"
-fi
+. tools/private-display.sh
+start_private_display "$work"
 cleanup() {
   wineserver -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true

@@ -22,17 +22,8 @@ check() {  # check NAME COMMAND...
 }
 
 # The X server, on a display of its own.
-if [ -n "${PET_XDISPLAY:-}" ]; then
-  Xvfb "$PET_XDISPLAY" -screen 0 1280x800x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=$PET_XDISPLAY
-else
-  exec 5> "$work/display"
-  Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -1 "$work/display")"
-fi
+. "$(dirname "$0")/../../tools/private-display.sh"
+start_private_display "$work"
 game_pid=
 stop() {  # stop PID: ends it, forcibly when it does not go
   kill "$1" 2>/dev/null || return 0

@@ -9,11 +9,8 @@
 set -uo pipefail
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 work=$(mktemp -d /tmp/puhtyash-display.XXXXXX)
-exec 5> "$work/display"
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -ac -noreset >/dev/null 2>&1 &
-xvfb=$!
+. "$(dirname "$0")/../../tools/private-display.sh"
+start_private_display "$work"
 trap 'wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 wineserver -k 2>/dev/null
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
 wine "$@"
